@@ -2,6 +2,7 @@
 // Main of every test program that needs widgets: one application object on the offscreen
 // platform (also when the program is run by hand), with the Fusion style the game uses.
 #include <QApplication>
+#include <QStyle>
 #include <QStyleFactory>
 #include <cstdlib>
 #include <gtest/gtest.h>
