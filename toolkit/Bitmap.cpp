@@ -1,0 +1,285 @@
+// SPDX-License-Identifier: MIT
+#include "Bitmap.h"
+
+#include "core/Exceptions.h"
+#include "core/Stream.h"
+
+#include <bit>
+#include <limits>
+
+namespace brivmemo {
+
+namespace {
+
+std::uint32_t red(std::uint32_t color)
+{
+    return color & 0xFF;
+}
+
+std::uint32_t green(std::uint32_t color)
+{
+    return (color >> 8) & 0xFF;
+}
+
+std::uint32_t blue(std::uint32_t color)
+{
+    return (color >> 16) & 0xFF;
+}
+
+std::uint32_t makeColor(std::uint32_t r, std::uint32_t g, std::uint32_t b)
+{
+    return r | (g << 8) | (b << 16);
+}
+
+// The 8-bit intensity of one mask's bits; narrower fields repeat their bits so that the
+// largest value gives 255.
+std::uint32_t channelFromBits(std::uint32_t value, std::uint32_t mask)
+{
+    if (mask == 0)
+        return 0;
+    const int shift = std::countr_zero(mask);
+    const int width = std::bit_width(mask >> shift);
+    const std::uint32_t field = (value & mask) >> shift;
+    if (width >= 8)
+        return field >> (width - 8);
+    std::uint32_t result = 0;
+    int filled = 0;
+    while (filled < 8) {
+        result = (result << width) | field;
+        filled += width;
+    }
+    return result >> (filled - 8);
+}
+
+std::uint32_t bitsFromChannel(std::uint32_t intensity, std::uint32_t mask)
+{
+    if (mask == 0)
+        return 0;
+    const int shift = std::countr_zero(mask);
+    const int width = std::bit_width(mask >> shift);
+    const std::uint64_t largest = (std::uint64_t {1} << width) - 1;
+    const auto field = width <= 8 ? intensity >> (8 - width) : intensity * largest / 255;
+    return static_cast<std::uint32_t>(field << shift) & mask;
+}
+
+std::uint32_t nearestPaletteIndex(const std::vector<std::uint32_t> &palette, std::uint32_t color)
+{
+    std::uint32_t best = 0;
+    auto bestDistance = std::numeric_limits<std::uint32_t>::max();
+    for (std::size_t i = 0; i < palette.size() && bestDistance > 0; ++i) {
+        const auto dr = static_cast<int>(red(palette[i])) - static_cast<int>(red(color));
+        const auto dg = static_cast<int>(green(palette[i])) - static_cast<int>(green(color));
+        const auto db = static_cast<int>(blue(palette[i])) - static_cast<int>(blue(color));
+        const auto distance = static_cast<std::uint32_t>(dr * dr + dg * dg + db * db);
+        if (distance < bestDistance) {
+            bestDistance = distance;
+            best = static_cast<std::uint32_t>(i);
+        }
+    }
+    return best;
+}
+
+} // namespace
+
+TBitmap::TBitmap(DibPixels pixels)
+{
+    setPixels(std::move(pixels));
+}
+
+void TBitmap::create(PixelFormat format, int width, int height)
+{
+    if (width < 0 || height < 0 || width > kMaxBitmapDimension || height > kMaxBitmapDimension)
+        throw EInvalidGraphic();
+    pixels_.format = format;
+    pixels_.width = width;
+    pixels_.height = height;
+    pixels_.masks = defaultMasks(format);
+    pixels_.bits.assign(pixels_.stride() * static_cast<std::size_t>(height), 0);
+    changed();
+}
+
+void TBitmap::setPixels(DibPixels pixels)
+{
+    if (pixels.width < 0 || pixels.height < 0 || pixels.width > kMaxBitmapDimension
+        || pixels.height > kMaxBitmapDimension)
+        throw EInvalidGraphic();
+    pixels.bits.resize(pixels.stride() * static_cast<std::size_t>(pixels.height), 0);
+    pixels_ = std::move(pixels);
+    changed();
+}
+
+void TBitmap::setPalette(std::vector<std::uint32_t> palette)
+{
+    pixels_.palette = std::move(palette);
+    changed();
+}
+
+void TBitmap::setMasks(ColorMasks masks)
+{
+    pixels_.masks = masks;
+    changed();
+}
+
+bool TBitmap::contains(int x, int y) const
+{
+    return x >= 0 && y >= 0 && x < pixels_.width && y < pixels_.height;
+}
+
+const std::uint8_t *TBitmap::pixelAddress(int x, int y) const
+{
+    const std::size_t bitOffset = static_cast<std::size_t>(x) * bitsPerPixel(pixels_.format);
+    return pixels_.bits.data() + static_cast<std::size_t>(y) * pixels_.stride() + bitOffset / 8;
+}
+
+std::uint8_t *TBitmap::pixelAddress(int x, int y)
+{
+    return const_cast<std::uint8_t *>(std::as_const(*this).pixelAddress(x, y));
+}
+
+std::uint32_t TBitmap::pixelValue(int x, int y) const
+{
+    if (!contains(x, y))
+        return 0;
+    const std::uint8_t *p = pixelAddress(x, y);
+    switch (pixels_.format) {
+    case PixelFormat::Bits1:
+        return (*p >> (7 - x % 8)) & 1;
+    case PixelFormat::Bits4:
+        return x % 2 == 0 ? *p >> 4 : *p & 0x0F;
+    case PixelFormat::Bits8:
+        return *p;
+    case PixelFormat::Bits16:
+        return p[0] | (std::uint32_t {p[1]} << 8);
+    case PixelFormat::Bits24:
+        return p[0] | (std::uint32_t {p[1]} << 8) | (std::uint32_t {p[2]} << 16);
+    case PixelFormat::Bits32:
+        return p[0] | (std::uint32_t {p[1]} << 8) | (std::uint32_t {p[2]} << 16)
+            | (std::uint32_t {p[3]} << 24);
+    }
+    return 0;
+}
+
+void TBitmap::setPixelValue(int x, int y, std::uint32_t value)
+{
+    if (!contains(x, y))
+        return;
+    std::uint8_t *p = pixelAddress(x, y);
+    switch (pixels_.format) {
+    case PixelFormat::Bits1: {
+        const auto bit = static_cast<std::uint8_t>(0x80 >> (x % 8));
+        *p = static_cast<std::uint8_t>((value & 1) ? (*p | bit) : (*p & ~bit));
+        break;
+    }
+    case PixelFormat::Bits4:
+        *p = x % 2 == 0 ? static_cast<std::uint8_t>((*p & 0x0F) | ((value & 0x0F) << 4))
+                        : static_cast<std::uint8_t>((*p & 0xF0) | (value & 0x0F));
+        break;
+    case PixelFormat::Bits32:
+        p[3] = static_cast<std::uint8_t>(value >> 24);
+        [[fallthrough]];
+    case PixelFormat::Bits24:
+        p[2] = static_cast<std::uint8_t>(value >> 16);
+        [[fallthrough]];
+    case PixelFormat::Bits16:
+        p[1] = static_cast<std::uint8_t>(value >> 8);
+        [[fallthrough]];
+    case PixelFormat::Bits8:
+        p[0] = static_cast<std::uint8_t>(value);
+        break;
+    }
+    changed();
+}
+
+std::uint32_t TBitmap::pixel(int x, int y) const
+{
+    if (!contains(x, y))
+        return kNoPixel;
+    const std::uint32_t value = pixelValue(x, y);
+    switch (pixels_.format) {
+    case PixelFormat::Bits16:
+    case PixelFormat::Bits32:
+        return makeColor(channelFromBits(value, pixels_.masks.red),
+            channelFromBits(value, pixels_.masks.green), channelFromBits(value, pixels_.masks.blue));
+    case PixelFormat::Bits24:
+        return makeColor(value >> 16, (value >> 8) & 0xFF, value & 0xFF);
+    default:
+        return value < pixels_.palette.size() ? pixels_.palette[value] : 0;
+    }
+}
+
+void TBitmap::setPixel(int x, int y, std::uint32_t color)
+{
+    switch (pixels_.format) {
+    case PixelFormat::Bits16:
+    case PixelFormat::Bits32:
+        setPixelValue(x, y,
+            bitsFromChannel(red(color), pixels_.masks.red)
+                | bitsFromChannel(green(color), pixels_.masks.green)
+                | bitsFromChannel(blue(color), pixels_.masks.blue));
+        break;
+    case PixelFormat::Bits24:
+        setPixelValue(x, y, (red(color) << 16) | (green(color) << 8) | blue(color));
+        break;
+    default:
+        setPixelValue(x, y, nearestPaletteIndex(pixels_.palette, color));
+        break;
+    }
+}
+
+void TBitmap::assign(const TBitmap &source)
+{
+    if (&source == this)
+        return;
+    pixels_ = source.pixels_;
+    changed();
+}
+
+void TBitmap::loadFromBytes(std::span<const std::uint8_t> image)
+{
+    pixels_ = decodeBmp(image);
+    changed();
+}
+
+void TBitmap::loadFromStream(TStream &stream)
+{
+    std::vector<std::uint8_t> image(stream.remaining());
+    stream.readBuffer(image.data(), image.size());
+    loadFromBytes(image);
+}
+
+std::vector<std::uint8_t> TBitmap::toBytes(const BmpWriteOptions &options) const
+{
+    return encodeBmp(pixels_, options);
+}
+
+void TBitmap::saveToStream(TStream &stream, const BmpWriteOptions &options) const
+{
+    const auto image = toBytes(options);
+    stream.write(image.data(), image.size());
+}
+
+const QImage &TBitmap::displayImage() const
+{
+    if (display_.isNull() && !isEmpty()) {
+        QImage image(pixels_.width, pixels_.height, QImage::Format_RGB32);
+        for (int y = 0; y < pixels_.height; ++y) {
+            auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+            for (int x = 0; x < pixels_.width; ++x) {
+                const std::uint32_t color = pixel(x, y);
+                line[x] = qRgb(static_cast<int>(red(color)), static_cast<int>(green(color)),
+                    static_cast<int>(blue(color)));
+            }
+        }
+        display_ = std::move(image);
+    }
+    return display_;
+}
+
+void TBitmap::changed()
+{
+    display_ = QImage();
+    if (onChange_)
+        onChange_();
+}
+
+} // namespace brivmemo
