@@ -1,0 +1,82 @@
+// SPDX-License-Identifier: MIT
+#include "MessageBoxes.h"
+
+#include "ApplicationTitle.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <utility>
+
+namespace brivmemo {
+
+namespace {
+
+MessageBoxHook &hook()
+{
+    static MessageBoxHook value;
+    return value;
+}
+
+void prepare(QMessageBox &box, QMessageBox::Icon icon, const QString &caption, const QString &text)
+{
+    box.setIcon(icon);
+    box.setWindowTitle(caption);
+    // Messages are shown as they are written, never read as markup.
+    box.setTextFormat(Qt::PlainText);
+    box.setText(text);
+}
+
+QAbstractButton *answer(QMessageBox &box)
+{
+    // A copy, so that a hook may replace itself while it answers.
+    const MessageBoxHook current = hook();
+    QAbstractButton *clicked = nullptr;
+    if (current) {
+        clicked = current(box);
+    } else {
+        box.exec();
+        clicked = box.clickedButton();
+    }
+    return clicked != nullptr ? clicked : box.escapeButton();
+}
+
+void showWithOkButton(QMessageBox::Icon icon, const QString &caption, const QString &text)
+{
+    QMessageBox box(QApplication::activeWindow());
+    prepare(box, icon, caption, text);
+    box.setStandardButtons(QMessageBox::Ok);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.setEscapeButton(QMessageBox::Ok);
+    answer(box);
+}
+
+} // namespace
+
+bool confirm(const QString &text)
+{
+    QMessageBox box(QApplication::activeWindow());
+    prepare(box, QMessageBox::Question, QStringLiteral("Confirm"), text);
+    QPushButton *const yes = box.addButton(QStringLiteral("&Yes"), QMessageBox::YesRole);
+    QPushButton *const no = box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(no);
+    return answer(box) == yes;
+}
+
+void showMessage(const QString &caption, const QString &text)
+{
+    showWithOkButton(QMessageBox::NoIcon, caption, text);
+}
+
+void showErrorBox(const QString &text)
+{
+    showWithOkButton(QMessageBox::Critical, applicationTitle(), text);
+}
+
+MessageBoxHook setMessageBoxHook(MessageBoxHook newHook)
+{
+    return std::exchange(hook(), std::move(newHook));
+}
+
+} // namespace brivmemo
