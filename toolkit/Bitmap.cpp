@@ -11,29 +11,9 @@ namespace brivmemo {
 
 namespace {
 
-std::uint32_t red(std::uint32_t color)
-{
-    return color & 0xFF;
-}
-
-std::uint32_t green(std::uint32_t color)
-{
-    return (color >> 8) & 0xFF;
-}
-
-std::uint32_t blue(std::uint32_t color)
-{
-    return (color >> 16) & 0xFF;
-}
-
-std::uint32_t makeColor(std::uint32_t r, std::uint32_t g, std::uint32_t b)
-{
-    return r | (g << 8) | (b << 16);
-}
-
 // The 8-bit intensity of one mask's bits; narrower fields repeat their bits so that the
 // largest value gives 255.
-std::uint32_t channelFromBits(std::uint32_t value, std::uint32_t mask)
+std::uint8_t channelFromBits(std::uint32_t value, std::uint32_t mask)
 {
     if (mask == 0)
         return 0;
@@ -41,14 +21,14 @@ std::uint32_t channelFromBits(std::uint32_t value, std::uint32_t mask)
     const int width = std::bit_width(mask >> shift);
     const std::uint32_t field = (value & mask) >> shift;
     if (width >= 8)
-        return field >> (width - 8);
+        return static_cast<std::uint8_t>(field >> (width - 8));
     std::uint32_t result = 0;
     int filled = 0;
     while (filled < 8) {
         result = (result << width) | field;
         filled += width;
     }
-    return result >> (filled - 8);
+    return static_cast<std::uint8_t>(result >> (filled - 8));
 }
 
 std::uint32_t bitsFromChannel(std::uint32_t intensity, std::uint32_t mask)
@@ -62,14 +42,14 @@ std::uint32_t bitsFromChannel(std::uint32_t intensity, std::uint32_t mask)
     return static_cast<std::uint32_t>(field << shift) & mask;
 }
 
-std::uint32_t nearestPaletteIndex(const std::vector<std::uint32_t> &palette, std::uint32_t color)
+std::uint32_t nearestPaletteIndex(const std::vector<TColor> &palette, TColor color)
 {
     std::uint32_t best = 0;
     auto bestDistance = std::numeric_limits<std::uint32_t>::max();
     for (std::size_t i = 0; i < palette.size() && bestDistance > 0; ++i) {
-        const auto dr = static_cast<int>(red(palette[i])) - static_cast<int>(red(color));
-        const auto dg = static_cast<int>(green(palette[i])) - static_cast<int>(green(color));
-        const auto db = static_cast<int>(blue(palette[i])) - static_cast<int>(blue(color));
+        const auto dr = static_cast<int>(redOf(palette[i])) - static_cast<int>(redOf(color));
+        const auto dg = static_cast<int>(greenOf(palette[i])) - static_cast<int>(greenOf(color));
+        const auto db = static_cast<int>(blueOf(palette[i])) - static_cast<int>(blueOf(color));
         const auto distance = static_cast<std::uint32_t>(dr * dr + dg * dg + db * db);
         if (distance < bestDistance) {
             bestDistance = distance;
@@ -108,7 +88,7 @@ void TBitmap::setPixels(DibPixels pixels)
     changed();
 }
 
-void TBitmap::setPalette(std::vector<std::uint32_t> palette)
+void TBitmap::setPalette(std::vector<TColor> palette)
 {
     pixels_.palette = std::move(palette);
     changed();
@@ -190,7 +170,7 @@ void TBitmap::setPixelValue(int x, int y, std::uint32_t value)
     changed();
 }
 
-std::uint32_t TBitmap::pixel(int x, int y) const
+TColor TBitmap::pixel(int x, int y) const
 {
     if (!contains(x, y))
         return kNoPixel;
@@ -198,27 +178,28 @@ std::uint32_t TBitmap::pixel(int x, int y) const
     switch (pixels_.format) {
     case PixelFormat::Bits16:
     case PixelFormat::Bits32:
-        return makeColor(channelFromBits(value, pixels_.masks.red),
+        return rgbColor(channelFromBits(value, pixels_.masks.red),
             channelFromBits(value, pixels_.masks.green), channelFromBits(value, pixels_.masks.blue));
     case PixelFormat::Bits24:
-        return makeColor(value >> 16, (value >> 8) & 0xFF, value & 0xFF);
+        return rgbColor(static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 8),
+            static_cast<std::uint8_t>(value));
     default:
-        return value < pixels_.palette.size() ? pixels_.palette[value] : 0;
+        return value < pixels_.palette.size() ? pixels_.palette[value] : clBlack;
     }
 }
 
-void TBitmap::setPixel(int x, int y, std::uint32_t color)
+void TBitmap::setPixel(int x, int y, TColor color)
 {
     switch (pixels_.format) {
     case PixelFormat::Bits16:
     case PixelFormat::Bits32:
         setPixelValue(x, y,
-            bitsFromChannel(red(color), pixels_.masks.red)
-                | bitsFromChannel(green(color), pixels_.masks.green)
-                | bitsFromChannel(blue(color), pixels_.masks.blue));
+            bitsFromChannel(redOf(color), pixels_.masks.red)
+                | bitsFromChannel(greenOf(color), pixels_.masks.green)
+                | bitsFromChannel(blueOf(color), pixels_.masks.blue));
         break;
     case PixelFormat::Bits24:
-        setPixelValue(x, y, (red(color) << 16) | (green(color) << 8) | blue(color));
+        setPixelValue(x, y, (redOf(color) << 16) | (greenOf(color) << 8) | blueOf(color));
         break;
     default:
         setPixelValue(x, y, nearestPaletteIndex(pixels_.palette, color));
@@ -226,11 +207,16 @@ void TBitmap::setPixel(int x, int y, std::uint32_t color)
     }
 }
 
-void TBitmap::assign(const TBitmap &source)
+void TBitmap::Assign(const TPersistent *source)
 {
-    if (&source == this)
+    const auto *bitmap = dynamic_cast<const TBitmap *>(source);
+    if (bitmap == nullptr) {
+        TPersistent::Assign(source);
         return;
-    pixels_ = source.pixels_;
+    }
+    if (bitmap == this)
+        return;
+    pixels_ = bitmap->pixels_;
     changed();
 }
 
@@ -265,9 +251,8 @@ const QImage &TBitmap::displayImage() const
         for (int y = 0; y < pixels_.height; ++y) {
             auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
             for (int x = 0; x < pixels_.width; ++x) {
-                const std::uint32_t color = pixel(x, y);
-                line[x] = qRgb(static_cast<int>(red(color)), static_cast<int>(green(color)),
-                    static_cast<int>(blue(color)));
+                const TColor color = pixel(x, y);
+                line[x] = qRgb(redOf(color), greenOf(color), blueOf(color));
             }
         }
         display_ = std::move(image);
@@ -278,8 +263,10 @@ const QImage &TBitmap::displayImage() const
 void TBitmap::changed()
 {
     display_ = QImage();
-    if (onChange_)
-        onChange_();
+    // A copy, so that the handler may replace OnChange while it runs.
+    const TNotifyEvent handler = OnChange;
+    if (handler)
+        handler(this);
 }
 
 } // namespace brivmemo

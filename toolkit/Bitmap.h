@@ -6,10 +6,11 @@
 #pragma once
 
 #include "BmpCodec.h"
+#include "Colors.h"
+#include "Persistent.h"
 
 #include <QImage>
 #include <cstdint>
-#include <functional>
 #include <span>
 #include <vector>
 
@@ -17,21 +18,21 @@ namespace brivmemo {
 
 class TStream;
 
-class TBitmap {
+class TBitmap : public TPersistent {
 public:
     // What pixel() answers for a point outside the picture.
-    static constexpr std::uint32_t kNoPixel = 0xFFFFFFFF;
+    static constexpr TColor kNoPixel = 0xFFFFFFFF;
 
     TBitmap() = default;
     explicit TBitmap(DibPixels pixels);
-    TBitmap(const TBitmap &) = delete;
-    TBitmap &operator=(const TBitmap &) = delete;
+
+    const char *ClassName() const override { return "TBitmap"; }
 
     int width() const { return pixels_.width; }
     int height() const { return pixels_.height; }
     PixelFormat pixelFormat() const { return pixels_.format; }
     bool isEmpty() const { return pixels_.width == 0 || pixels_.height == 0; }
-    const std::vector<std::uint32_t> &palette() const { return pixels_.palette; }
+    const std::vector<TColor> &palette() const { return pixels_.palette; }
     ColorMasks masks() const { return pixels_.masks; }
     const DibPixels &pixels() const { return pixels_; }
 
@@ -39,7 +40,7 @@ public:
     // masks become the format's defaults. A size beyond the decoder's limit is not valid.
     void create(PixelFormat format, int width, int height);
     void setPixels(DibPixels pixels);
-    void setPalette(std::vector<std::uint32_t> palette);
+    void setPalette(std::vector<TColor> palette);
     void setMasks(ColorMasks masks);
 
     // The stored value of a pixel: a palette index, or the packed bits of a direct colour
@@ -48,11 +49,12 @@ public:
     void setPixelValue(int x, int y, std::uint32_t value);
 
     // The colour 0x00BBGGRR of a pixel, or kNoPixel outside the picture.
-    std::uint32_t pixel(int x, int y) const;
+    TColor pixel(int x, int y) const;
     // Stores the nearest colour the format can hold: the closest palette entry for palettes.
-    void setPixel(int x, int y, std::uint32_t color);
+    void setPixel(int x, int y, TColor color);
 
-    void assign(const TBitmap &source);
+    // Copies the picture, palette and masks of another bitmap; OnChange stays as it is.
+    void Assign(const TPersistent *source) override;
 
     void loadFromBytes(std::span<const std::uint8_t> image);
     // Reads the rest of the stream as one BMP file image.
@@ -63,8 +65,8 @@ public:
     // The picture in the display's form (Format_RGB32); a null image when empty.
     const QImage &displayImage() const;
 
-    // Called after every change of the picture.
-    void setOnChange(std::function<void()> handler) { onChange_ = std::move(handler); }
+    // Told after every change of the picture, with the bitmap as sender.
+    TNotifyEvent OnChange;
 
 private:
     void changed();
@@ -74,7 +76,6 @@ private:
 
     DibPixels pixels_;
     mutable QImage display_;
-    std::function<void()> onChange_;
 };
 
 } // namespace brivmemo

@@ -110,17 +110,17 @@ void validate(const InfoHeader &header, PixelFormat format)
         throw EInvalidGraphic();
 }
 
-std::vector<std::uint32_t> readColorTable(ByteReader &reader, const InfoHeader &header, PixelFormat format)
+std::vector<TColor> readColorTable(ByteReader &reader, const InfoHeader &header, PixelFormat format)
 {
     std::uint64_t count = header.colorsUsed;
     if (count == 0 && isIndexed(format))
         count = std::uint64_t {1} << bitsPerPixel(format);
     if (count * header.colorEntrySize > reader.remaining())
         throw EInvalidGraphic();
-    std::vector<std::uint32_t> palette(count);
+    std::vector<TColor> palette(count);
     for (auto &entry : palette) {
         const auto bytes = reader.readBytes(header.colorEntrySize);
-        entry = std::uint32_t {bytes[2]} | (std::uint32_t {bytes[1]} << 8) | (std::uint32_t {bytes[0]} << 16);
+        entry = rgbColor(bytes[2], bytes[1], bytes[0]);
     }
     return palette;
 }
@@ -284,16 +284,21 @@ std::vector<std::uint8_t> encodeBmp(const DibPixels &pixels, const BmpWriteOptio
         writer.u32(pixels.masks.blue);
     }
     for (std::size_t i = 0; i < tableEntries; ++i) {
-        const std::uint32_t color = fullBlackTable ? 0 : pixels.palette[i];
-        writer.u8(static_cast<std::uint8_t>(color >> 16));
-        writer.u8(static_cast<std::uint8_t>(color >> 8));
-        writer.u8(static_cast<std::uint8_t>(color));
+        const TColor color = fullBlackTable ? clBlack : pixels.palette[i];
+        writer.u8(blueOf(color));
+        writer.u8(greenOf(color));
+        writer.u8(redOf(color));
         writer.u8(0);
     }
-    for (int row = pixels.height - 1; row >= 0; --row) {
-        const std::size_t start = static_cast<std::size_t>(row) * stride;
-        for (std::size_t i = 0; i < stride; ++i)
-            writer.u8(start + i < pixels.bits.size() ? pixels.bits[start + i] : 0);
+    // Rows that the pixel buffer does not hold are written as zeros.
+    const std::size_t headerEnd = out.size();
+    out.resize(headerEnd + imageSize, 0);
+    for (std::size_t fileRow = 0; fileRow < static_cast<std::size_t>(pixels.height); ++fileRow) {
+        const std::size_t start = (static_cast<std::size_t>(pixels.height) - 1 - fileRow) * stride;
+        if (start >= pixels.bits.size())
+            continue;
+        const std::size_t count = std::min(stride, pixels.bits.size() - start);
+        std::memcpy(out.data() + headerEnd + fileRow * stride, pixels.bits.data() + start, count);
     }
     return out;
 }

@@ -3,6 +3,8 @@
 // every length is checked against what is really there before anything is allocated or read.
 #pragma once
 
+#include "Colors.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -39,7 +41,7 @@ struct DibPixels {
     int height = 0;
     PixelFormat format = PixelFormat::Bits24;
     ColorMasks masks;
-    std::vector<std::uint32_t> palette;
+    std::vector<TColor> palette;
     std::vector<std::uint8_t> bits;
 
     std::size_t stride() const;
