@@ -53,22 +53,14 @@ private:
     {
         if (from == to)
             return;
-        const auto firstX = std::int64_t {from.x()};
-        const auto firstY = std::int64_t {from.y()};
-        // The end point is left out, whichever way the line runs.
-        const std::int64_t lastX = to.x() > from.x() ? to.x() - 1LL
-            : to.x() < from.x()                      ? to.x() + 1LL
-                                                     : firstX;
-        const std::int64_t lastY = to.y() > from.y() ? to.y() - 1LL
-            : to.y() < from.y()                      ? to.y() + 1LL
-                                                     : firstY;
-        const std::int64_t left = std::min(firstX, lastX);
-        const std::int64_t top = std::min(firstY, lastY);
-        painter_.fillRect(QRect(static_cast<int>(left), static_cast<int>(top),
-                              static_cast<int>(std::max(firstX, lastX) - left + 1),
-                              static_cast<int>(std::max(firstY, lastY) - top + 1)),
-            color_);
+        // The end point is left out: the span stops one pixel short of it.
+        const QPoint last = to - QPoint(signOf(to.x() - from.x()), signOf(to.y() - from.y()));
+        const QPoint topLeft(std::min(from.x(), last.x()), std::min(from.y(), last.y()));
+        const QPoint bottomRight(std::max(from.x(), last.x()), std::max(from.y(), last.y()));
+        painter_.fillRect(QRect(topLeft, bottomRight), color_);
     }
+
+    static int signOf(int value) { return (value > 0) - (value < 0); }
 
     void plot(int x, int y)
     {

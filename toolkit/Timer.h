@@ -32,7 +32,7 @@ signals:
 
 private:
     int interval_ = 0;
-    QTimer timer_;
+    QTimer timer_ {this};
 };
 
 } // namespace brivmemo
