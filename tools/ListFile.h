@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: MIT
+// Encodes a list of pictures in their stored pixel formats and writes them as a bitmap list
+// stream in the plain form, then reads the stream back as the game will see it.
+#pragma once
+
+#include "ListPicture.h"
+
+#include <QImage>
+#include <cstdint>
+#include <vector>
+
+namespace brivmemo::tools {
+
+struct EncodedList {
+    std::vector<std::uint8_t> stream;
+    // Each entry decoded back from the stream, in the display's form.
+    std::vector<QImage> shown;
+};
+
+EncodedList encodeList(const std::vector<ListPicture> &pictures);
+
+} // namespace brivmemo::tools

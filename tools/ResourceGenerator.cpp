@@ -1,0 +1,158 @@
+// SPDX-License-Identifier: MIT
+#include "ResourceGenerator.h"
+
+#include "AboutPicture.h"
+#include "CardPictures.h"
+#include "ContactSheet.h"
+#include "DialogPictures.h"
+#include "DibConversion.h"
+#include "HandCursors.h"
+#include "IconPictures.h"
+#include "LibraryCursors.h"
+#include "ListFile.h"
+#include "RadioGlyphs.h"
+
+#include <QDir>
+#include <QFile>
+#include <stdexcept>
+
+namespace brivmemo::tools {
+
+namespace {
+
+constexpr int kCardSide = 82;
+// The dialogs' ground in the application's palette, for showing the glyphs as a dialog does.
+constexpr QRgb kDialogFace = 0xFFEFEFEF;
+
+QImage onDialogFace(const QImage &strip)
+{
+    QImage shown = strip.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < shown.height(); ++y) {
+        for (int x = 0; x < shown.width(); ++x) {
+            if (shown.pixel(x, y) == kGlyphGround)
+                shown.setPixel(x, y, kDialogFace);
+        }
+    }
+    return shown;
+}
+
+void writeFile(const QString &path, const std::vector<std::uint8_t> &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+        || file.write(reinterpret_cast<const char *>(bytes.data()), static_cast<qint64>(bytes.size()))
+            != static_cast<qint64>(bytes.size()))
+        throw std::runtime_error("cannot write " + path.toStdString());
+}
+
+void writePng(const QString &path, const QImage &image)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    if (!image.save(path, "PNG"))
+        throw std::runtime_error("cannot write " + path.toStdString());
+}
+
+QString formatName(const ListPicture &picture)
+{
+    QString name = QStringLiteral("%1 bits").arg(bitsPerPixel(picture.format));
+    if (!isIndexed(picture.format) && picture.tableSize > 0)
+        name += QStringLiteral(",\n%1-colour table").arg(picture.tableSize);
+    return name;
+}
+
+// Writes one list and shows each entry on the sheet as stored; card pictures also as the card
+// shows them, scaled to the square.
+void writeList(
+    const QString &path, const std::vector<ListPicture> &pictures, ContactSheet &sheet, bool cardPictures)
+{
+    const EncodedList list = encodeList(pictures);
+    writeFile(path, list.stream);
+    for (std::size_t i = 0; i < pictures.size(); ++i) {
+        const QImage &shown = list.shown[i];
+        const QString caption = QStringLiteral("%1 %2\n%3 x %4, %5")
+                                    .arg(i)
+                                    .arg(pictures[i].name)
+                                    .arg(shown.width())
+                                    .arg(shown.height())
+                                    .arg(formatName(pictures[i]));
+        if (cardPictures) {
+            sheet.addTile(shown, caption);
+            sheet.addTile(shown.scaled(kCardSide, kCardSide, Qt::IgnoreAspectRatio, Qt::SmoothTransformation),
+                QStringLiteral("%1 on the card").arg(pictures[i].name));
+        } else {
+            sheet.addTile(shown, caption);
+            if (shown.size() == kGlyphStripSize) {
+                sheet.addTile(magnified(shown, 4), QStringLiteral("4 x"));
+                sheet.addTile(onDialogFace(shown), QStringLiteral("on a dialog"));
+                sheet.addTile(magnified(onDialogFace(shown), 4), QStringLiteral("on a dialog, 4 x"));
+            }
+        }
+    }
+}
+
+void writeIcon(const QString &folder, const QString &name, const SixteenColorPicture &icon,
+    ContactSheet &sheet, bool iconFile)
+{
+    if (iconFile) {
+        const auto bytes = encodeIconFile(icon.icon, IconFileKind::Icon);
+        writeFile(folder + QStringLiteral("/%1.ico").arg(name), bytes);
+        const QImage decoded = QImage::fromData(bytes.data(), static_cast<int>(bytes.size()), "ICO");
+        sheet.addTile(magnified(decoded, 4), QStringLiteral("%1.ico, 4 x").arg(name));
+    }
+    writePng(folder + QStringLiteral("/%1.png").arg(name), icon.image);
+    sheet.addTile(icon.image, QStringLiteral("%1.png").arg(name));
+    sheet.addTile(magnified(icon.image, 4), QStringLiteral("%1.png, 4 x").arg(name));
+}
+
+void writeCursors(const QString &folder, const std::vector<NumberedCursor> &cursors, ContactSheet &sheet)
+{
+    for (const NumberedCursor &cursor : cursors) {
+        const auto bytes = encodeIconFile(cursor.picture, IconFileKind::Cursor);
+        writeFile(folder + QStringLiteral("/%1.cur").arg(cursor.number), bytes);
+        const QImage decoded = QImage::fromData(bytes.data(), static_cast<int>(bytes.size()), "CUR");
+        if (decoded.isNull())
+            throw std::runtime_error("the cursor file does not read back");
+        sheet.addTile(magnified(decoded, 3, cursor.picture.hotSpot),
+            QStringLiteral("%1 %2\nhot spot %3, %4")
+                .arg(cursor.number)
+                .arg(cursor.name)
+                .arg(cursor.picture.hotSpot.x())
+                .arg(cursor.picture.hotSpot.y()));
+    }
+}
+
+} // namespace
+
+void generateResources(const QString &resourceFolder, const QString &contactSheetPath)
+{
+    ContactSheet sheet(1400);
+    sheet.addHeading(QStringLiteral("memo.mbml: the card back and the twenty faces"));
+    writeList(resourceFolder + QStringLiteral("/memo.mbml"), mainWindowList(), sheet, true);
+    sheet.addHeading(QStringLiteral("escolhe.mbml: the game-type dialog"));
+    writeList(resourceFolder + QStringLiteral("/escolhe.mbml"), gameTypeDialogList(), sheet, false);
+    sheet.addHeading(QStringLiteral("opcoes.mbml: the options dialog"));
+    writeList(resourceFolder + QStringLiteral("/opcoes.mbml"), optionsDialogList(), sheet, false);
+
+    sheet.addHeading(QStringLiteral("about.bmp"));
+    const QImage about = drawAboutPicture();
+    const auto aboutBytes = encodeBmp(directDib(about, PixelFormat::Bits24));
+    writeFile(resourceFolder + QStringLiteral("/about.bmp"), aboutBytes);
+    sheet.addTile(QImage::fromData(aboutBytes.data(), static_cast<int>(aboutBytes.size()), "BMP"),
+        QStringLiteral("234 x 60, 24 bits"));
+
+    sheet.addHeading(QStringLiteral("icons/: window icons and the help item picture, 16 colours"));
+    const QString icons = resourceFolder + QStringLiteral("/icons");
+    writeIcon(icons, QStringLiteral("main"), mainIcon(), sheet, true);
+    writeIcon(icons, QStringLiteral("help"), helpIcon(), sheet, true);
+    writeIcon(icons, QStringLiteral("help-item"), helpItemPicture(), sheet, false);
+
+    sheet.addHeading(QStringLiteral("cursors/: the hand cursors (hot spot in red)"));
+    writeCursors(resourceFolder + QStringLiteral("/cursors"), handCursors(), sheet);
+    sheet.addHeading(QStringLiteral("cursors/: the library cursors"));
+    writeCursors(resourceFolder + QStringLiteral("/cursors"), libraryCursors(), sheet);
+
+    writePng(contactSheetPath, sheet.render());
+}
+
+} // namespace brivmemo::tools
