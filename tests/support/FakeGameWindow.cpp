@@ -106,22 +106,9 @@ void FakeGameWindow::showResult(std::string_view text)
     fireTimer();
 }
 
-FakeCard &FakeGameWindow::card(int tag)
+void FakeGameWindow::noCardWithTag(int tag)
 {
-    return cardWithTag(tag);
-}
-
-const FakeCard &FakeGameWindow::card(int tag) const
-{
-    return cardWithTag(tag);
-}
-
-FakeCard &FakeGameWindow::cardWithTag(int tag) const
-{
-    FakeCard *found = tag >= 1 && tag <= NumLugares ? firstWithTag_[static_cast<std::size_t>(tag)] : nullptr;
-    if (found == nullptr)
-        throw std::out_of_range("no card with Tag " + std::to_string(tag));
-    return *found;
+    throw std::out_of_range("no card with Tag " + std::to_string(tag));
 }
 
 void FakeGameWindow::click(int tag)

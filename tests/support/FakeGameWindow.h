@@ -45,9 +45,9 @@ public:
     bool isLevelChecked(ComandoNivel level) const override;
     void showResult(std::string_view text) override;
 
-    // The first card with this Tag.
-    FakeCard &card(int tag);
-    const FakeCard &card(int tag) const;
+    // The first card with this Tag, 1..40.
+    FakeCard &card(int tag) { return cardWithTag(tag); }
+    const FakeCard &card(int tag) const { return cardWithTag(tag); }
     void click(int tag);
 
     // Runs the timer event if the timer is running; says whether it ran.
@@ -67,7 +67,15 @@ public:
     std::function<void()> whileResultShown;
 
 private:
-    FakeCard &cardWithTag(int tag) const;
+    FakeCard &cardWithTag(int tag) const
+    {
+        FakeCard *found
+            = tag >= 1 && tag <= NumLugares ? firstWithTag_[static_cast<std::size_t>(tag)] : nullptr;
+        if (found == nullptr)
+            noCardWithTag(tag);
+        return *found;
+    }
+    [[noreturn]] static void noCardWithTag(int tag);
 
     std::vector<FakeCard> cards_;
     std::vector<TControleCarta *> controls_;

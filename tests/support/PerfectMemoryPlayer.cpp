@@ -41,10 +41,12 @@ void PerfectMemoryPlayer::forget()
 
 void PerfectMemoryPlayer::observe(const FakeGameWindow &window)
 {
-    for (int place = 1; place <= NumLugares; ++place) {
-        const FakeCard &card = window.card(place);
-        const int face = card.bitmapIndex;
-        if (!card.visible || face < 1 || face > Faces || faceAt_[slot(place)] != 0)
+    for (const TControleCarta *turned : {window.Carta1, window.Carta2}) {
+        if (turned == nullptr)
+            continue;
+        const int place = turned->Tag();
+        const int face = window.card(place).bitmapIndex;
+        if (face < 1 || face > Faces || faceAt_[slot(place)] != 0)
             continue;
         faceAt_[slot(place)] = face;
         auto &places = placesOf_[slot(face)];

@@ -19,7 +19,7 @@ public:
 
     // Forgets everything, as at a new game.
     void forget();
-    // Remembers every face showing on the table.
+    // Remembers the faces of the cards turned in the move in progress, by either player.
     void observe(const FakeGameWindow &window);
     // Turns the two cards of one move.
     void playMove(FakeGameWindow &window);
