@@ -53,13 +53,6 @@ TEST(MMObjectTest, EmptyBatchStillTellsOnce)
     EXPECT_EQ(counted.changes, 1);
 }
 
-TEST(MMObjectTest, ChangeWithoutHandlerIsSilent)
-{
-    TMMBevel bevel;
-    bevel.SetBorderSpace(3);
-    EXPECT_EQ(bevel.BorderSpace(), 3);
-}
-
 TEST(MMBevelTest, StartsWithTheCreationValues)
 {
     const TMMBevel bevel;

@@ -35,12 +35,8 @@ INSTANTIATE_TEST_SUITE_P(SystemColors, SystemColorTest,
         SystemColorCase {"BtnHighlight", clBtnHighlight, 0x80000014, QPalette::Active, QPalette::Light},
         SystemColorCase {"WindowFrame", clWindowFrame, 0x80000006, QPalette::Active, QPalette::WindowText},
         SystemColorCase {"BtnText", clBtnText, 0x80000012, QPalette::Active, QPalette::ButtonText},
-        SystemColorCase {"Window", clWindow, 0x80000005, QPalette::Active, QPalette::Base},
-        SystemColorCase {"WindowText", clWindowText, 0x80000008, QPalette::Active, QPalette::Text},
-        SystemColorCase {"Highlight", clHighlight, 0x8000000D, QPalette::Active, QPalette::Highlight},
         SystemColorCase {"GrayText", clGrayText, 0x80000011, QPalette::Disabled, QPalette::Text},
-        SystemColorCase {"DarkShadow", cl3DDkShadow, 0x80000015, QPalette::Active, QPalette::Shadow},
-        SystemColorCase {"Light", cl3DLight, 0x80000016, QPalette::Active, QPalette::Midlight}),
+        SystemColorCase {"DarkShadow", cl3DDkShadow, 0x80000015, QPalette::Active, QPalette::Shadow}),
     [](const testing::TestParamInfo<SystemColorCase> &info) { return info.param.name; });
 
 TEST(ColorTest, PlainColoursAreBlueGreenRedFromTheHighByteDown)
