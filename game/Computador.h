@@ -24,10 +24,6 @@ public:
     // Wizard: any card on the table and its partner.
     void Joga_Computador_Magico();
 
-protected:
-    TComputador() = default;
-    ~TComputador() override = default;
-
 private:
     bool seenCardOnTable() const;
     // Turns the place as the first or second card of the move.

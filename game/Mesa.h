@@ -37,7 +37,6 @@ public:
 
 protected:
     TMesa() = default;
-    ~TMesa() override = default;
 
     // Shows the face of the card's place, which then no longer lies face down.
     void turnFaceUp(TControleCarta &carta);

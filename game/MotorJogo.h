@@ -29,10 +29,6 @@ public:
     // computer play. An event with no two cards waiting does nothing.
     void tmMarcaJogadaTimer();
 
-protected:
-    TMotorJogo() = default;
-    ~TMotorJogo() override = default;
-
 private:
     void showTurn(const TJogador &jogador);
     void showScores();
