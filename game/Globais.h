@@ -7,6 +7,7 @@
 #include "SettingsFile.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 namespace brivmemo {
