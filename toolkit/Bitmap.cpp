@@ -68,7 +68,7 @@ TBitmap::TBitmap(DibPixels pixels)
 
 void TBitmap::create(PixelFormat format, int width, int height)
 {
-    if (width < 0 || height < 0 || width > kMaxBitmapDimension || height > kMaxBitmapDimension)
+    if (!fitsPictureLimits(width, height, format))
         throw EInvalidGraphic();
     pixels_.format = format;
     pixels_.width = width;
@@ -80,8 +80,7 @@ void TBitmap::create(PixelFormat format, int width, int height)
 
 void TBitmap::setPixels(DibPixels pixels)
 {
-    if (pixels.width < 0 || pixels.height < 0 || pixels.width > kMaxBitmapDimension
-        || pixels.height > kMaxBitmapDimension)
+    if (!fitsPictureLimits(pixels.width, pixels.height, pixels.format))
         throw EInvalidGraphic();
     pixels.bits.resize(pixels.stride() * static_cast<std::size_t>(pixels.height), 0);
     pixels_ = std::move(pixels);

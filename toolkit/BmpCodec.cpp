@@ -106,7 +106,7 @@ void validate(const InfoHeader &header, PixelFormat format)
     if (header.compression != kCompressionNone && !bitFields)
         throw EInvalidGraphic();
     const std::int64_t height = header.height < 0 ? -header.height : header.height;
-    if (header.width < 0 || header.width > kMaxBitmapDimension || height > kMaxBitmapDimension)
+    if (!fitsPictureLimits(header.width, height, format))
         throw EInvalidGraphic();
 }
 
@@ -206,6 +206,13 @@ std::size_t dibStride(int width, PixelFormat format)
 {
     const std::size_t rowBits = static_cast<std::size_t>(std::max(width, 0)) * bitsPerPixel(format);
     return (rowBits + 31) / 32 * 4;
+}
+
+bool fitsPictureLimits(std::int64_t width, std::int64_t height, PixelFormat format)
+{
+    if (width < 0 || height < 0 || width > kMaxBitmapDimension || height > kMaxBitmapDimension)
+        return false;
+    return dibStride(static_cast<int>(width), format) * static_cast<std::size_t>(height) <= kMaxPixelBytes;
 }
 
 std::size_t DibPixels::stride() const

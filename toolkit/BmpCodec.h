@@ -52,6 +52,11 @@ struct DibPixels {
 std::size_t dibStride(int width, PixelFormat format);
 
 inline constexpr int kMaxBitmapDimension = 16384;
+// The pixel rows of one picture hold at most 16384 x 16384 bits (32 MiB), padding included.
+inline constexpr std::size_t kMaxPixelBytes = std::size_t {kMaxBitmapDimension} * kMaxBitmapDimension / 8;
+
+// True when a picture of this size and format stays within both limits above.
+bool fitsPictureLimits(std::int64_t width, std::int64_t height, PixelFormat format);
 
 // Decodes a BMP file image. Zero bytes give an empty picture. Raises EInvalidGraphic ("Bitmap
 // image is not valid") for anything that is not a BMP image this decoder reads, or whose size,

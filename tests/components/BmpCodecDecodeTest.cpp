@@ -4,6 +4,7 @@
 #include "core/Exceptions.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace brivmemo {
 namespace {
@@ -227,6 +228,25 @@ TEST(BmpDecode, ImageLongerThanItsFileSizeKeepsTableAndPixelsAfterIt)
     EXPECT_EQ(pixels.bits, f.pixelBytes);
 }
 
+TEST(BmpDecode, PicturesUpToTheLimitsAreRead)
+{
+    for (const auto &[bitCount, width, height] :
+        {std::tuple {1, 16384, 16384}, std::tuple {32, 4096, 2048}, std::tuple {32, 4096, -2048}}) {
+        BmpFields f;
+        f.bitCount = static_cast<std::uint16_t>(bitCount);
+        f.width = width;
+        f.height = height;
+        if (bitCount == 1)
+            f.colorTable = {clBlack, clWhite};
+        f.pixelBytes = {0xAB, 0xCD};
+        const DibPixels pixels = decodeBmp(buildBmp(f));
+        EXPECT_EQ(pixels.bits.size(), kMaxPixelBytes) << bitCount;
+        // The first row of the file is the bottom row, unless the height is negative.
+        const std::size_t firstFileRow = height < 0 ? 0 : pixels.bits.size() - pixels.stride();
+        EXPECT_EQ(pixels.bits[firstFileRow + 1], 0xCD) << bitCount;
+    }
+}
+
 struct MalformedCase {
     const char *name;
     std::vector<std::uint8_t> image;
@@ -294,6 +314,18 @@ INSTANTIATE_TEST_SUITE_P(
         MalformedCase{"TopDownOverCap", with([](BmpFields &f) { f.height = -16385; })},
         MalformedCase{"SmallestHeight", with([](BmpFields &f) { f.height = INT32_MIN; })},
         MalformedCase{"WidthMaxInt", with([](BmpFields &f) { f.width = INT32_MAX; })},
+        MalformedCase{"FullSizeAt8Bits",
+                      with([](BmpFields &f) {
+                          f.width = 16384;
+                          f.height = 16384;
+                      })},
+        MalformedCase{"OneRowOverTheByteLimit",
+                      with([](BmpFields &f) {
+                          f.bitCount = 32;
+                          f.colorTable.clear();
+                          f.width = 4096;
+                          f.height = -2049;
+                      })},
         MalformedCase{"CoreWidthOverCap",
                       with([](BmpFields &f) {
                           f.headerSize = 12;

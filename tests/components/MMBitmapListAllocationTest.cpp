@@ -92,7 +92,7 @@ TEST(BitmapListAllocation, ItemLengthBeyondTheStreamAllocatesNothingLarge)
 TEST(BitmapListAllocation, OversizedPictureAllocatesNothingLarge)
 {
     for (const auto &[width, height] : {std::pair {16385, 16384}, std::pair {16384, -16385},
-             std::pair {-1, 1}, std::pair {0x7FFFFFFF, 0x7FFFFFFF}}) {
+             std::pair {-1, 1}, std::pair {0x7FFFFFFF, 0x7FFFFFFF}, std::pair {4096, 2049}}) {
         BmpFields f;
         f.bitCount = 32;
         f.width = width;
