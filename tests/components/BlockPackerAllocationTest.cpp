@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 // This program replaces the global allocation functions so that one chosen allocation fails.
-// It is a program of its own so that no other suite runs on these allocation functions.
+// It is a program of its own so that no other suite runs on these allocation functions. The
+// array forms are left alone: by default they call these, and under AddressSanitizer they stay
+// paired with its own.
 #include "BlockPacker.h"
 #include "Exceptions.h"
 
@@ -39,17 +41,7 @@ void *operator new(std::size_t size)
     return Allocate(size);
 }
 
-void *operator new[](std::size_t size)
-{
-    return Allocate(size);
-}
-
 void *operator new(std::size_t size, const std::nothrow_t &) noexcept
-{
-    return AllocateOrNull(size);
-}
-
-void *operator new[](std::size_t size, const std::nothrow_t &) noexcept
 {
     return AllocateOrNull(size);
 }
@@ -59,27 +51,7 @@ void operator delete(void *memory) noexcept
     std::free(memory);
 }
 
-void operator delete[](void *memory) noexcept
-{
-    std::free(memory);
-}
-
 void operator delete(void *memory, std::size_t) noexcept
-{
-    std::free(memory);
-}
-
-void operator delete[](void *memory, std::size_t) noexcept
-{
-    std::free(memory);
-}
-
-void operator delete(void *memory, const std::nothrow_t &) noexcept
-{
-    std::free(memory);
-}
-
-void operator delete[](void *memory, const std::nothrow_t &) noexcept
 {
     std::free(memory);
 }
