@@ -74,10 +74,7 @@ void TMMBitmapList::checkIndex(int index, int highest) const
 TBitmap *TMMBitmapList::Bitmaps(int index)
 {
     checkIndex(index, Count() - 1);
-    TBitmap *bitmap = items_[static_cast<std::size_t>(index)].get();
-    // Building the display form is not a change of the bitmap, so the list hears nothing of it.
-    bitmap->displayImage();
-    return bitmap;
+    return items_[static_cast<std::size_t>(index)].get();
 }
 
 int TMMBitmapList::Add(const TBitmap &bitmap)

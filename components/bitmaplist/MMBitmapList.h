@@ -29,8 +29,9 @@ public:
     const char *ClassName() const override { return "TMMBitmapList"; }
 
     int Count() const { return static_cast<int>(items_.size()); }
-    // The entry itself, readied for painting; the list keeps owning it. Throws EListError
-    // ("List index out of bounds (%d)") for an index outside 0..Count-1.
+    // The entry itself; the list keeps owning it. Its display form is built when it is first
+    // painted and kept until it changes. Throws EListError ("List index out of bounds (%d)")
+    // for an index outside 0..Count-1.
     virtual TBitmap *Bitmaps(int index);
 
     // Adds or inserts a private copy of the bitmap; Add returns the new entry's index.
