@@ -15,6 +15,7 @@
 #include <memory>
 #include <random>
 #include <string>
+#include <unistd.h>
 #include <vector>
 #include <zlib.h>
 
@@ -293,11 +294,16 @@ void UnpackBenchmark(benchmark::State &state, const Codec &codec, DataSet set)
 // Prints the usual table, then the speed of the block packer as a multiple of the others'.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
+    RatioReporter()
+        : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_Defaults : OO_Tabular)
+    { }
+
     void ReportRuns(const std::vector<Run> &runs) override
     {
         ConsoleReporter::ReportRuns(runs);
+        // With repetitions the median, which follows the single runs, is the figure kept.
         for (const auto &run : runs)
-            if (run.run_type == Run::RT_Iteration)
+            if (run.run_type == Run::RT_Iteration || run.aggregate_name == "median")
                 speeds_[run.run_name.function_name] = run.counters.at("bytes_per_second");
     }
 
