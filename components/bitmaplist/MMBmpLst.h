@@ -3,3 +3,4 @@
 #pragma once
 
 #include "MMBitmapList.h"
+#include "MMBitmapListImage.h"

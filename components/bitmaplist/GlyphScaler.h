@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: MIT
+// Scales one frame of a picture to the size of a control, smoothly, and keeps the last result,
+// so that repainting a control that shows the same frame at the same size is one plain copy.
+#pragma once
+
+#include "Rect.h"
+
+#include <QColor>
+#include <QImage>
+#include <QSize>
+#include <optional>
+
+namespace brivmemo {
+
+class GlyphScaler {
+public:
+    // The frame of the picture stretched to size, independently in x and y. A frame that is
+    // empty or does not lie wholly within the picture gives the fill colour alone. The picture
+    // is known by its cache key, which changes whenever its pixels do.
+    const QImage &scaled(const QImage &picture, const TRect &frame, QSize size, const QColor &fill);
+
+private:
+    struct Key {
+        qint64 picture;
+        TRect frame;
+        QSize size;
+        QRgb fill;
+
+        bool operator==(const Key &) const = default;
+    };
+
+    std::optional<Key> key_;
+    QImage scaled_;
+};
+
+} // namespace brivmemo
