@@ -7,10 +7,6 @@ namespace brivmemo::tools {
 
 namespace {
 
-constexpr std::uint32_t kFileHeaderSize = 14;
-constexpr std::uint32_t kInfoHeaderSize = 40;
-constexpr std::uint32_t kMasksSize = 12;
-
 int to5Bits(int channel)
 {
     return (channel * 31 + 127) / 255;
@@ -95,19 +91,6 @@ DibPixels toDib(const QImage &image, PixelFormat format, int tableSize, std::spa
         dib.palette.resize(static_cast<std::size_t>(tableSize), 0);
     }
     return dib;
-}
-
-BmpWriteOptions writeOptionsLeavingTableOut(const DibPixels &pixels)
-{
-    BmpWriteOptions options;
-    if (isIndexed(pixels.format) || pixels.palette.empty())
-        return options;
-    const std::uint32_t masks = pixels.format == PixelFormat::Bits16 ? kMasksSize : 0;
-    const std::uint32_t offset = kFileHeaderSize + kInfoHeaderSize + masks;
-    options.pixelOffsetField = offset;
-    options.fileSizeField
-        = offset + static_cast<std::uint32_t>(pixels.stride()) * static_cast<std::uint32_t>(pixels.height);
-    return options;
 }
 
 } // namespace brivmemo::tools

@@ -26,9 +26,4 @@ DibPixels directDib(const QImage &image, PixelFormat format);
 // (which the pixels do not use). tableSize 0 gives a direct picture without a table.
 DibPixels toDib(const QImage &image, PixelFormat format, int tableSize, std::span<const QRgb> pinned = {});
 
-// The file header fields of a direct picture that carries a colour table: the pixel offset and
-// file size count no table, as if the pixels followed the header and masks at once. The decoder
-// reads the pixels after the table whatever the header says; other pictures keep the true fields.
-BmpWriteOptions writeOptionsLeavingTableOut(const DibPixels &pixels);
-
 } // namespace brivmemo::tools

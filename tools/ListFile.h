@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// Encodes a list of pictures in their stored pixel formats and writes them as a bitmap list
-// stream in the plain form, then reads the stream back as the game will see it.
+// Encodes a list of pictures in their stored pixel formats, writes them through the bitmap list
+// component as a plain stream, and reads the stream back as the game will see it.
 #pragma once
 
 #include "ListPicture.h"

@@ -8,12 +8,6 @@ using namespace brivmemo::tools;
 
 namespace {
 
-std::uint32_t readU32(const std::vector<std::uint8_t> &bytes, std::size_t at)
-{
-    return bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16
-        | static_cast<std::uint32_t>(bytes[at + 3]) << 24;
-}
-
 QImage fourColours()
 {
     QImage image(3, 2, QImage::Format_RGB32);
@@ -82,42 +76,6 @@ TEST(DibConversion, PalettesThatDoNotFitTheFormatAreRefused)
     EXPECT_THROW(indexedDib(picture, PixelFormat::Bits1), std::invalid_argument);
     EXPECT_THROW(indexedDib(picture, PixelFormat::Bits24), std::invalid_argument);
     EXPECT_THROW(directDib(fourColours(), PixelFormat::Bits8), std::invalid_argument);
-}
-
-struct TableCase {
-    PixelFormat format;
-    int tableSize;
-    std::uint32_t pixelOffset;
-};
-
-class DirectPictureWithTable : public testing::TestWithParam<TableCase> { };
-
-// The header leaves the table out, yet the decoder takes the pixels from after the table.
-TEST_P(DirectPictureWithTable, HeaderLeavesTheTableOutAndThePixelsStillDecode)
-{
-    const TableCase c = GetParam();
-    const DibPixels dib = toDib(fourColours(), c.format, c.tableSize);
-    ASSERT_EQ(dib.palette.size(), static_cast<std::size_t>(c.tableSize));
-    const std::vector<std::uint8_t> file = encodeBmp(dib, writeOptionsLeavingTableOut(dib));
-    const std::size_t pixelBytes = dib.stride() * 2;
-    EXPECT_EQ(readU32(file, 10), c.pixelOffset);
-    EXPECT_EQ(readU32(file, 2), c.pixelOffset + pixelBytes);
-    EXPECT_EQ(file.size(), c.pixelOffset + 4U * static_cast<std::size_t>(c.tableSize) + pixelBytes);
-    EXPECT_EQ(decodeBmp(file), dib);
-}
-
-INSTANTIATE_TEST_SUITE_P(Formats, DirectPictureWithTable,
-    testing::Values(TableCase {PixelFormat::Bits16, 256, 66}, TableCase {PixelFormat::Bits24, 20, 54}));
-
-TEST(DibConversion, PicturesWithoutALeftOutTableKeepTheTrueHeader)
-{
-    for (const auto &[format, tableSize] : {std::pair {PixelFormat::Bits24, 0},
-             std::pair {PixelFormat::Bits8, 256}, std::pair {PixelFormat::Bits4, 16}}) {
-        const DibPixels dib = toDib(fourColours(), format, tableSize);
-        const BmpWriteOptions options = writeOptionsLeavingTableOut(dib);
-        EXPECT_FALSE(options.pixelOffsetField.has_value());
-        EXPECT_FALSE(options.fileSizeField.has_value());
-    }
 }
 
 TEST(DibConversion, IndexedPicturesKeepTheirColours)
