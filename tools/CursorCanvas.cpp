@@ -85,11 +85,12 @@ IconPicture CursorCanvas::finish(QPoint hotSpot) const
     picture.colors.palette = {0x000000, 0xFFFFFF};
     const std::size_t stride = picture.colors.stride();
     picture.colors.bits.assign(stride * kSide, 0);
-    picture.transparent.resize(kSide * kSide);
+    picture.transparent.resize(std::size_t {kSide} * kSide);
     for (int y = 0; y < kSide; ++y) {
         for (int x = 0; x < kSide; ++x) {
             const Pixel pixel = outlined.at(x, y);
-            picture.transparent[static_cast<std::size_t>(y * kSide + x)] = pixel == Pixel::Clear;
+            picture.transparent[static_cast<std::size_t>(y) * kSide + static_cast<std::size_t>(x)]
+                = pixel == Pixel::Clear;
             if (pixel == Pixel::White)
                 picture.colors.bits[static_cast<std::size_t>(y) * stride + static_cast<std::size_t>(x / 8)]
                     |= static_cast<std::uint8_t>(0x80 >> (x % 8));

@@ -66,14 +66,15 @@ DibPixels directDib(const QImage &image, PixelFormat format)
         std::uint8_t *row = dib.bits.data() + static_cast<std::size_t>(y) * stride;
         for (int x = 0; x < dib.width; ++x) {
             const QRgb rgb = line[x];
+            const auto column = static_cast<std::size_t>(x);
             if (format == PixelFormat::Bits24) {
-                row[3 * x] = static_cast<std::uint8_t>(qBlue(rgb));
-                row[3 * x + 1] = static_cast<std::uint8_t>(qGreen(rgb));
-                row[3 * x + 2] = static_cast<std::uint8_t>(qRed(rgb));
+                row[3 * column] = static_cast<std::uint8_t>(qBlue(rgb));
+                row[3 * column + 1] = static_cast<std::uint8_t>(qGreen(rgb));
+                row[3 * column + 2] = static_cast<std::uint8_t>(qRed(rgb));
             } else {
                 const int value = to5Bits(qRed(rgb)) << 10 | to5Bits(qGreen(rgb)) << 5 | to5Bits(qBlue(rgb));
-                row[2 * x] = static_cast<std::uint8_t>(value);
-                row[2 * x + 1] = static_cast<std::uint8_t>(value >> 8);
+                row[2 * column] = static_cast<std::uint8_t>(value);
+                row[2 * column + 1] = static_cast<std::uint8_t>(value >> 8);
             }
         }
     }

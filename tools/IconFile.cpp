@@ -34,7 +34,8 @@ std::vector<std::uint8_t> maskRows(const IconPicture &picture)
     for (int y = 0; y < height; ++y) {
         const std::size_t row = static_cast<std::size_t>(height - 1 - y) * stride;
         for (int x = 0; x < width; ++x) {
-            if (picture.transparent[static_cast<std::size_t>(y * width + x)])
+            if (picture.transparent[static_cast<std::size_t>(y) * static_cast<std::size_t>(width)
+                    + static_cast<std::size_t>(x)])
                 rows[row + static_cast<std::size_t>(x / 8)] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
         }
     }
@@ -49,7 +50,8 @@ std::vector<std::uint8_t> encodeIconFile(const IconPicture &picture, IconFileKin
     if (!isIndexed(colors.format) || colors.width < 1 || colors.height < 1 || colors.width > 256
         || colors.height > 256)
         throw std::invalid_argument("an icon picture has a palette and 1 to 256 pixels a side");
-    if (picture.transparent.size() != static_cast<std::size_t>(colors.width * colors.height))
+    if (picture.transparent.size()
+        != static_cast<std::size_t>(colors.width) * static_cast<std::size_t>(colors.height))
         throw std::invalid_argument("the transparency mask needs one flag per pixel");
     if (kind == IconFileKind::Cursor
         && (picture.hotSpot.x() < 0 || picture.hotSpot.y() < 0 || picture.hotSpot.x() >= colors.width

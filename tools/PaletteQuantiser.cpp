@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <map>
 #include <stdexcept>
 #include <unordered_map>
@@ -59,7 +60,7 @@ Box measure(const std::vector<ColorCount> &colors, std::size_t begin, std::size_
     }
     box.error = spread[0] + spread[1] + spread[2];
     box.axis = static_cast<int>(std::max_element(spread.begin(), spread.end()) - spread.begin());
-    const auto rounded = [&](int axis) { return static_cast<int>(mean[axis] + 0.5); };
+    const auto rounded = [&](int axis) { return static_cast<int>(std::lround(mean[axis])); };
     box.mean = qRgb(rounded(0), rounded(1), rounded(2));
     return box;
 }
