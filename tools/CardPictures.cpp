@@ -17,8 +17,8 @@ constexpr QSize kBackSize(119, 135);
 constexpr double kFaceFraction = 0.86;
 
 struct Face {
-    const char *name;
-    const char16_t *emoji;
+    const char *name = nullptr;
+    const char16_t *emoji = nullptr;
     QSize size;
 };
 

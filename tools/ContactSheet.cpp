@@ -89,8 +89,8 @@ QImage magnified(const QImage &picture, int factor, QPoint marked)
     const int check = std::max(4, factor * 2);
     for (int y = 0; y < big.height(); y += check) {
         for (int x = 0; x < big.width(); x += check)
-            painter.fillRect(
-                x, y, check, check, ((x + y) / check) % 2 ? QColor(200, 200, 200) : QColor(250, 250, 250));
+            painter.fillRect(x, y, check, check,
+                ((x + y) / check) % 2 != 0 ? QColor(200, 200, 200) : QColor(250, 250, 250));
     }
     painter.drawImage(QRect(0, 0, big.width(), big.height()), picture.convertToFormat(QImage::Format_ARGB32));
     if (marked.x() >= 0) {

@@ -73,12 +73,15 @@ SixteenColorPicture toSixteenColors(const QImage &image)
 
     SixteenColorPicture result;
     result.icon.colors = indexedDib(indexed, PixelFormat::Bits4);
-    result.icon.transparent.resize(static_cast<std::size_t>(image.width() * image.height()));
+    result.icon.transparent.resize(
+        static_cast<std::size_t>(image.width()) * static_cast<std::size_t>(image.height()));
     result.image = QImage(image.size(), QImage::Format_ARGB32);
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
             const bool clear = qAlpha(source.pixel(x, y)) < 128;
-            result.icon.transparent[static_cast<std::size_t>(y * image.width() + x)] = clear;
+            result.icon.transparent[static_cast<std::size_t>(y) * static_cast<std::size_t>(image.width())
+                + static_cast<std::size_t>(x)]
+                = clear;
             result.image.setPixel(x, y, clear ? qRgba(0, 0, 0, 0) : indexed.color(x, y));
         }
     }

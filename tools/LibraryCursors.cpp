@@ -6,6 +6,7 @@
 #include <QPolygonF>
 #include <QTransform>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <functional>
 
@@ -148,14 +149,16 @@ IconPicture noEntry()
     return canvas.finish(kMiddle);
 }
 
-IconPicture magnifier(bool zoomIn)
+enum class Zoom { In, Out };
+
+IconPicture magnifier(Zoom zoom)
 {
     const QPointF lens(12, 12);
     CursorCanvas canvas;
     canvas.fill(disc(lens, 9));
     canvas.fill(bar({17.5, 17.5}, {28.5, 28.5}, 4.5));
     canvas.ink({8, 12}, {15, 12});
-    if (zoomIn)
+    if (zoom == Zoom::In)
         canvas.ink({12, 8}, {12, 15});
     return canvas.finish({12, 12});
 }
@@ -266,10 +269,10 @@ std::vector<NumberedCursor> libraryCursors()
         cursors.push_back(
             {2001 + static_cast<int>(cursors.size()), QString::fromLatin1(name), std::move(picture)});
     };
-    const char *const directions[] = {"arrow up", "arrow up right", "arrow right", "arrow down right",
-        "arrow down", "arrow down left", "arrow left", "arrow up left"};
+    const std::array<const char *, 8> directions {"arrow up", "arrow up right", "arrow right",
+        "arrow down right", "arrow down", "arrow down left", "arrow left", "arrow up left"};
     for (int turn = 0; turn < 8; ++turn)
-        add(directions[turn], blockArrow(45.0 * turn));
+        add(directions[static_cast<std::size_t>(turn)], blockArrow(45.0 * turn));
     add("size across", doubleArrow(0));
     add("size up and down", doubleArrow(90));
     add("size rising", doubleArrow(-45));
@@ -280,8 +283,8 @@ std::vector<NumberedCursor> libraryCursors()
     add("text", textBeam());
     add("hourglass", hourglass());
     add("no entry", noEntry());
-    add("zoom in", magnifier(true));
-    add("zoom out", magnifier(false));
+    add("zoom in", magnifier(Zoom::In));
+    add("zoom out", magnifier(Zoom::Out));
     add("pencil", pencil());
     add("copy", pointerWith(plusBadge));
     add("drag", pointerWith(boxBadge));

@@ -61,10 +61,12 @@ QString formatName(const ListPicture &picture)
     return name;
 }
 
-// Writes one list and shows each entry on the sheet as stored; card pictures also as the card
-// shows them, scaled to the square.
+// How the sheet shows a list's entries besides as stored: cards scaled to the square as the card
+// shows them, glyph strips enlarged and on a dialog's ground.
+enum class SheetView { Cards, Glyphs };
+
 void writeList(
-    const QString &path, const std::vector<ListPicture> &pictures, ContactSheet &sheet, bool cardPictures)
+    const QString &path, const std::vector<ListPicture> &pictures, ContactSheet &sheet, SheetView view)
 {
     const EncodedList list = encodeList(pictures);
     writeFile(path, list.stream);
@@ -76,25 +78,24 @@ void writeList(
                                     .arg(shown.width())
                                     .arg(shown.height())
                                     .arg(formatName(pictures[i]));
-        if (cardPictures) {
-            sheet.addTile(shown, caption);
+        sheet.addTile(shown, caption);
+        if (view == SheetView::Cards) {
             sheet.addTile(shown.scaled(kCardSide, kCardSide, Qt::IgnoreAspectRatio, Qt::SmoothTransformation),
                 QStringLiteral("%1 on the card").arg(pictures[i].name));
-        } else {
-            sheet.addTile(shown, caption);
-            if (shown.size() == kGlyphStripSize) {
-                sheet.addTile(magnified(shown, 4), QStringLiteral("4 x"));
-                sheet.addTile(onDialogFace(shown), QStringLiteral("on a dialog"));
-                sheet.addTile(magnified(onDialogFace(shown), 4), QStringLiteral("on a dialog, 4 x"));
-            }
+        } else if (shown.size() == kGlyphStripSize) {
+            sheet.addTile(magnified(shown, 4), QStringLiteral("4 x"));
+            sheet.addTile(onDialogFace(shown), QStringLiteral("on a dialog"));
+            sheet.addTile(magnified(onDialogFace(shown), 4), QStringLiteral("on a dialog, 4 x"));
         }
     }
 }
 
+enum class IconFiles { IconAndPng, PngOnly };
+
 void writeIcon(const QString &folder, const QString &name, const SixteenColorPicture &icon,
-    ContactSheet &sheet, bool iconFile)
+    ContactSheet &sheet, IconFiles files)
 {
-    if (iconFile) {
+    if (files == IconFiles::IconAndPng) {
         const auto bytes = encodeIconFile(icon.icon, IconFileKind::Icon);
         writeFile(folder + QStringLiteral("/%1.ico").arg(name), bytes);
         const QImage decoded = QImage::fromData(bytes.data(), static_cast<int>(bytes.size()), "ICO");
@@ -128,11 +129,12 @@ void generateResources(const QString &resourceFolder, const QString &contactShee
 {
     ContactSheet sheet(1400);
     sheet.addHeading(QStringLiteral("memo.mbml: the card back and the twenty faces"));
-    writeList(resourceFolder + QStringLiteral("/memo.mbml"), mainWindowList(), sheet, true);
+    writeList(resourceFolder + QStringLiteral("/memo.mbml"), mainWindowList(), sheet, SheetView::Cards);
     sheet.addHeading(QStringLiteral("escolhe.mbml: the game-type dialog"));
-    writeList(resourceFolder + QStringLiteral("/escolhe.mbml"), gameTypeDialogList(), sheet, false);
+    writeList(
+        resourceFolder + QStringLiteral("/escolhe.mbml"), gameTypeDialogList(), sheet, SheetView::Glyphs);
     sheet.addHeading(QStringLiteral("opcoes.mbml: the options dialog"));
-    writeList(resourceFolder + QStringLiteral("/opcoes.mbml"), optionsDialogList(), sheet, false);
+    writeList(resourceFolder + QStringLiteral("/opcoes.mbml"), optionsDialogList(), sheet, SheetView::Glyphs);
 
     sheet.addHeading(QStringLiteral("about.bmp"));
     const QImage about = drawAboutPicture();
@@ -143,9 +145,9 @@ void generateResources(const QString &resourceFolder, const QString &contactShee
 
     sheet.addHeading(QStringLiteral("icons/: window icons and the help item picture, 16 colours"));
     const QString icons = resourceFolder + QStringLiteral("/icons");
-    writeIcon(icons, QStringLiteral("main"), mainIcon(), sheet, true);
-    writeIcon(icons, QStringLiteral("help"), helpIcon(), sheet, true);
-    writeIcon(icons, QStringLiteral("help-item"), helpItemPicture(), sheet, false);
+    writeIcon(icons, QStringLiteral("main"), mainIcon(), sheet, IconFiles::IconAndPng);
+    writeIcon(icons, QStringLiteral("help"), helpIcon(), sheet, IconFiles::IconAndPng);
+    writeIcon(icons, QStringLiteral("help-item"), helpItemPicture(), sheet, IconFiles::PngOnly);
 
     sheet.addHeading(QStringLiteral("cursors/: the hand cursors (hot spot in red)"));
     writeCursors(resourceFolder + QStringLiteral("/cursors"), handCursors(), sheet);
