@@ -18,8 +18,10 @@ TMMCustomBitmapListControl::TMMCustomBitmapListControl(QWidget *parent)
 
 TMMCustomBitmapListControl::~TMMCustomBitmapListControl()
 {
-    Destroying();
-    SetBitmapList(nullptr);
+    // The setter would also repaint, which a control on its way out must not do.
+    if (bitmapList_)
+        bitmapList_->RemoveObserver(observer_.get());
+    QObject::disconnect(listDestroyedConnection_);
 }
 
 void TMMCustomBitmapListControl::SetBitmapList(TMMBitmapList *list)
@@ -64,8 +66,6 @@ TBitmap *TMMCustomBitmapListControl::CurrentBitmap() const
 
 void TMMCustomBitmapListControl::BitmapChanged()
 {
-    if (inComponentState(TComponentStateFlag::Destroying))
-        return;
     if (inComponentState(TComponentStateFlag::Designing) || parentWidget() != nullptr)
         repaint();
 }

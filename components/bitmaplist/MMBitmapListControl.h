@@ -26,7 +26,7 @@ class TMMCustomBitmapListControl : public TMMGraphicControl {
 
 public:
     explicit TMMCustomBitmapListControl(QWidget *parent = nullptr);
-    // Drops the list first, so the observer leaves it before it is destroyed.
+    // Leaves the list: its observer is detached before it is destroyed.
     ~TMMCustomBitmapListControl() override;
 
     // A second free-use tag.
