@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: MIT
+// Cursor files (.cur): an icon directory whose entries carry a hot spot where an icon file
+// has its plane and colour counts.
+#pragma once
+
+#include <QCursor>
+#include <QPoint>
+#include <QString>
+#include <cstdint>
+#include <optional>
+#include <span>
+
+namespace brivmemo {
+
+// The hot spot of the first picture of a cursor file; nullopt for bytes that are not a cursor
+// directory with at least one whole entry.
+std::optional<QPoint> cursorFileHotSpot(std::span<const std::uint8_t> bytes);
+
+// The cursor a file holds: its first picture with the hot spot of that picture. nullopt when
+// the file cannot be read, is no cursor file, or names a hot spot outside the picture.
+std::optional<QCursor> loadCursorFile(const QString &path);
+
+} // namespace brivmemo

@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: MIT
+#include "ProgramCursors.h"
+
+#include "BriUrl.h"
+#include "CursorFile.h"
+#include "ScreenCursors.h"
+
+#include <QDir>
+
+// The embedded files live in a static library; initialising them here keeps them in every
+// program that registers the cursors.
+static void initEmbeddedResources()
+{
+    Q_INIT_RESOURCE(brivmemo);
+}
+
+namespace brivmemo {
+
+namespace {
+
+void registerCursorFile(const QDir &directory, int number)
+{
+    const std::optional<QCursor> cursor
+        = loadCursorFile(directory.filePath(QStringLiteral("%1.cur").arg(number)));
+    if (cursor)
+        setScreenCursor(number, *cursor);
+    else
+        removeScreenCursor(number);
+}
+
+} // namespace
+
+void registerProgramCursors(const QString &directory)
+{
+    initEmbeddedResources();
+    const QDir cursors(directory);
+    for (const int number :
+        {crBriHandPoint, crBriSmallHandPoint, crBriGrabHand, crBriGrabHandArrow, crBriDragHand})
+        registerCursorFile(cursors, number);
+    for (int number = kFirstLibraryCursor; number <= kLastLibraryCursor; ++number)
+        registerCursorFile(cursors, number);
+}
+
+} // namespace brivmemo

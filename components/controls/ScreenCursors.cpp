@@ -1,0 +1,86 @@
+// SPDX-License-Identifier: MIT
+#include "ScreenCursors.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QVariant>
+#include <QWidget>
+#include <map>
+
+namespace brivmemo {
+
+namespace {
+
+constexpr const char *kNumberProperty = "brivmemoCursorNumber";
+
+// Lives as a child of the application, so its cursors go before the application does.
+class CursorTable : public QObject {
+public:
+    using QObject::QObject;
+
+    static CursorTable &instance()
+    {
+        static QPointer<CursorTable> table;
+        if (table.isNull())
+            table = new CursorTable(QCoreApplication::instance());
+        return *table;
+    }
+
+    std::map<int, QCursor> cursors;
+};
+
+void applyCursor(QWidget &control, int number)
+{
+    const std::optional<QCursor> cursor = screenCursor(number);
+    if (cursor)
+        control.setCursor(*cursor);
+    else
+        control.unsetCursor();
+}
+
+void applyToControlsShowing(int number)
+{
+    for (QWidget *control : QApplication::allWidgets()) {
+        if (cursorNumber(*control) == number && number != crDefault)
+            applyCursor(*control, number);
+    }
+}
+
+} // namespace
+
+void setScreenCursor(int number, const QCursor &cursor)
+{
+    if (number == crDefault)
+        return;
+    CursorTable::instance().cursors.insert_or_assign(number, cursor);
+    applyToControlsShowing(number);
+}
+
+void removeScreenCursor(int number)
+{
+    if (CursorTable::instance().cursors.erase(number) > 0)
+        applyToControlsShowing(number);
+}
+
+std::optional<QCursor> screenCursor(int number)
+{
+    const std::map<int, QCursor> &cursors = CursorTable::instance().cursors;
+    const auto found = cursors.find(number);
+    if (found == cursors.end())
+        return std::nullopt;
+    return found->second;
+}
+
+void setCursorNumber(QWidget &control, int number)
+{
+    control.setProperty(kNumberProperty, number);
+    applyCursor(control, number);
+}
+
+int cursorNumber(const QWidget &control)
+{
+    const QVariant number = control.property(kNumberProperty);
+    return number.isValid() ? number.toInt() : crDefault;
+}
+
+} // namespace brivmemo

@@ -1,0 +1,102 @@
+// SPDX-License-Identifier: MIT
+#include "Image.h"
+
+#include "ErrorBox.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace brivmemo {
+
+TImage::TImage(QWidget *parent)
+    : QWidget(parent)
+{
+    resize(105, 105);
+}
+
+void TImage::setPicture(const QImage &picture)
+{
+    picture_ = picture;
+    sizeToPicture();
+    update();
+}
+
+void TImage::setAutoSize(bool autoSize)
+{
+    if (autoSize == autoSize_)
+        return;
+    autoSize_ = autoSize;
+    sizeToPicture();
+}
+
+void TImage::setCenter(bool center)
+{
+    if (center == center_)
+        return;
+    center_ = center;
+    update();
+}
+
+void TImage::setStretch(bool stretch)
+{
+    if (stretch == stretch_)
+        return;
+    stretch_ = stretch;
+    update();
+}
+
+void TImage::Click()
+{
+    emit clicked();
+}
+
+void TImage::paintEvent(QPaintEvent *)
+{
+    if (picture_.isNull())
+        return;
+    QPainter canvas(this);
+    if (stretch_) {
+        canvas.drawImage(rect(), picture_);
+        return;
+    }
+    QPoint origin;
+    if (center_)
+        origin = QPoint((width() - picture_.width()) / 2, (height() - picture_.height()) / 2);
+    canvas.drawImage(origin, picture_);
+}
+
+void TImage::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        pressed_ = true;
+    QWidget::mousePressEvent(event);
+}
+
+void TImage::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool clicked
+        = event->button() == Qt::LeftButton && pressed_ && rect().contains(event->position().toPoint());
+    if (event->button() == Qt::LeftButton)
+        pressed_ = false;
+    if (clicked)
+        runGuarded([this] { Click(); });
+    QWidget::mouseReleaseEvent(event);
+}
+
+void TImage::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // The second press of a double click gives no click of its own.
+    if (event->button() == Qt::LeftButton) {
+        pressed_ = false;
+        emit doubleClicked();
+    }
+    QWidget::mouseDoubleClickEvent(event);
+}
+
+void TImage::sizeToPicture()
+{
+    if (autoSize_ && !picture_.isNull())
+        resize(picture_.size());
+}
+
+} // namespace brivmemo

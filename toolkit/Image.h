@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: MIT
+// The toolkit's picture control: shows a picture at its top-left corner, centred, or stretched
+// over the whole control, and tells of clicks. Where the picture does not reach, the parent
+// shows through.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+namespace brivmemo {
+
+class TImage : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TImage(QWidget *parent = nullptr);
+
+    const QImage &Picture() const { return picture_; }
+    void setPicture(const QImage &picture);
+
+    // Sizes the control to its picture whenever the picture changes.
+    bool AutoSize() const { return autoSize_; }
+    void setAutoSize(bool autoSize);
+    bool Center() const { return center_; }
+    void setCenter(bool center);
+    bool Stretch() const { return stretch_; }
+    void setStretch(bool stretch);
+
+    // What a left-button press and release on the control does: tells clicked.
+    virtual void Click();
+
+signals:
+    void clicked();
+    void doubleClicked();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+
+private:
+    void sizeToPicture();
+
+    QImage picture_;
+    bool autoSize_ = false;
+    bool center_ = false;
+    bool stretch_ = false;
+    bool pressed_ = false;
+};
+
+} // namespace brivmemo
