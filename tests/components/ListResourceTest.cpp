@@ -4,7 +4,6 @@
 #include "BitmapListControlTestSupport.h"
 #include "Exceptions.h"
 #include "MMBitmapListImage.h"
-#include "MMObsrv.h"
 
 #include <QImage>
 #include <gtest/gtest.h>
@@ -62,13 +61,6 @@ TEST(ListResource, TheShippedListsLoadWithTheirEntriesSizesAndFormats)
     }
 }
 
-TEST(ListResource, TheCardBackHasFiveBitFields)
-{
-    TMMBitmapList list;
-    loadBitmapListResource(list, QStringLiteral(":/memo.mbml"));
-    EXPECT_EQ(list.Bitmaps(0)->masks(), kMasks555);
-}
-
 TEST(ListResource, TheGlyphStripTakesMagentaAsItsTransparentColour)
 {
     const std::pair<const char *, int> strips[] = {{":/escolhe.mbml", 8}, {":/opcoes.mbml", 0}};
@@ -80,20 +72,6 @@ TEST(ListResource, TheGlyphStripTakesMagentaAsItsTransparentColour)
         control.SetBitmapIndex(index);
         EXPECT_EQ(control.TransparentColor(), 0x00FF00FFU) << path;
     }
-}
-
-TEST(ListResource, LoadingReplacesTheContentAndTellsTheObserversOnce)
-{
-    TMMBitmapList list;
-    list.Add(*test::solidBitmap(3, 3, clRed));
-    int told = 0;
-    TMMObserver observer;
-    observer.OnNotify = [&told](TMMObserver *, TObject *) { ++told; };
-    list.AddObserver(&observer);
-
-    loadBitmapListResource(list, QStringLiteral(":/opcoes.mbml"));
-    EXPECT_EQ(list.Count(), 2);
-    EXPECT_EQ(told, 1);
 }
 
 TEST(ListResource, AMissingOrDamagedListRaisesTheListsError)

@@ -187,12 +187,6 @@ TEST_F(BitmapListControlTest, HasBitmapOnlyForAnEntryOfTheList)
     EXPECT_FALSE(control->HasBitmap());
 }
 
-TEST_F(BitmapListControlTest, Tag2IsKept)
-{
-    control->SetTag2(-7);
-    EXPECT_EQ(control->Tag2(), -7);
-}
-
 // The bottom row is red, except its first pixel: magenta.
 class TransparentColorTest : public BitmapListControlTest {
 protected:

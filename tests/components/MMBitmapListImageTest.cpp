@@ -71,15 +71,6 @@ protected:
     ProbeImage *image;
 };
 
-TEST_F(BitmapListImageTest, StartsAsAnEightyPixelSquareShowingOneFrame)
-{
-    EXPECT_EQ(image->size(), QSize(80, 80));
-    EXPECT_FALSE(image->AutoSize());
-    EXPECT_EQ(image->NumGlyphs(), 1);
-    EXPECT_EQ(image->GlyphIndex(), 0);
-    EXPECT_EQ(image->GlyphOrientation(), TMMGlyphOrientation::goHorizontal);
-}
-
 TEST_F(BitmapListImageTest, NumGlyphsIsOneOrMore)
 {
     for (const int numGlyphs : {0, -3}) {
@@ -151,17 +142,6 @@ TEST_F(BitmapListImageTest, AutoSizeFitsTheControlToOneFrame)
         EXPECT_EQ(image->size(), c.expected) << c.width << " x " << c.height << " / " << c.numGlyphs;
         EXPECT_EQ(image->pos(), QPoint(5, 6));
     }
-}
-
-TEST_F(BitmapListImageTest, AutoSizeFollowsTheList)
-{
-    image->SetAutoSize(true);
-    show(0, 1);
-    EXPECT_EQ(image->size(), QSize(80, 80)) << "no entry yet";
-    list.Add(*solidBitmap(30, 20, clRed));
-    EXPECT_EQ(image->size(), QSize(30, 20));
-    image->SetNumGlyphs(3);
-    EXPECT_EQ(image->size(), QSize(10, 20));
 }
 
 TEST_F(BitmapListImageTest, AListChangeWhileLoadingDoesNotResize)
