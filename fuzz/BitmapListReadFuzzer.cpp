@@ -15,6 +15,8 @@ using brivmemo::TMMBitmapList;
 // Packing a picture of tens of megabytes takes long enough to slow the search down, so the
 // round trip is left to lists of moderate size.
 constexpr std::size_t kRoundTripBytes = std::size_t {4} << 20;
+// Display forms are four bytes a pixel and built pixel by pixel, so only smaller ones are made.
+constexpr long long kDisplayPixels = 1 << 18;
 
 bool smallEnoughToWrite(TMMBitmapList &list)
 {
@@ -62,6 +64,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
     if (!smallEnoughToWrite(list))
         return 0;
+    // Every pixel's colour, whatever the masks and palette, goes into a display form of the
+    // picture's own size.
+    for (int i = 0; i < list.Count(); ++i) {
+        const brivmemo::TBitmap &bitmap = *list.Bitmaps(i);
+        if (bitmap.isEmpty() || static_cast<long long>(bitmap.width()) * bitmap.height() > kDisplayPixels)
+            continue;
+        if (bitmap.displayImage().size() != QSize(bitmap.width(), bitmap.height()))
+            std::abort();
+    }
     expectRoundTrip(list, false);
     expectRoundTrip(list, true);
     return 0;

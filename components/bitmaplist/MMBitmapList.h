@@ -76,7 +76,7 @@ protected:
 
 private:
     void BitmapChangedHandler(TObject *sender);
-    void checkIndex(int index, int limit) const;
+    void checkIndex(int index, int highest) const;
     void insertOwned(int index, std::unique_ptr<TBitmap> bitmap);
     std::unique_ptr<TBitmap> readItem(TStream &stream, bool packed);
 
