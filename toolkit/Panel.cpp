@@ -190,7 +190,7 @@ void TCustomPanel::AlignControls()
         return entry.widget.isNull() || entry.widget->parentWidget() != this;
     });
     TRect rect = AdjustClientRect(ClientRect());
-    const auto placeAll = [this, &rect](TAlign align, auto placedBefore, auto place) {
+    const auto placeAll = [this](TAlign align, auto placedBefore, auto place) {
         std::vector<QWidget *> children;
         for (const AlignedChild &entry : aligned_) {
             if (entry.align == align && !entry.widget->isHidden())
