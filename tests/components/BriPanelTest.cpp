@@ -49,14 +49,6 @@ Rows framePixels(ProbePanel &panel, int width, int height)
     return test::describe(panel.painted(), legend());
 }
 
-TEST(BriPanelTest, LegendColoursAreDistinct)
-{
-    std::set<QRgb> colours;
-    for (const auto &[letter, colour] : legend())
-        colours.insert(colour.rgb());
-    EXPECT_EQ(colours.size(), legend().size());
-}
-
 TEST(BriPanelTest, DefaultPanelHasOneRaisedRingWithShadedCorners)
 {
     ProbePanel panel;

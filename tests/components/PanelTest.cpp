@@ -41,19 +41,6 @@ std::map<char, QColor> legend()
         {'f', toQColor(clWindowFrame)}, {'d', toQColor(cl3DDkShadow)}, {'l', toQColor(cl3DLight)}};
 }
 
-TEST(PanelTest, StartsAsARaisedButtonFacePanel)
-{
-    const TPanel panel;
-    EXPECT_EQ(panel.size(), QSize(185, 41));
-    EXPECT_EQ(panel.BevelOuter(), TBevelCut::bvRaised);
-    EXPECT_EQ(panel.BevelInner(), TBevelCut::bvNone);
-    EXPECT_EQ(panel.BevelWidth(), 1);
-    EXPECT_EQ(panel.BorderWidth(), 0);
-    EXPECT_EQ(panel.BorderStyle(), TBorderStyle::bsNone);
-    EXPECT_EQ(panel.Alignment(), TAlignment::taCenter);
-    EXPECT_EQ(panel.Color(), clBtnFace);
-}
-
 TEST(PanelTest, PaintsOuterBevelBorderBandAndInnerBevel)
 {
     ProbePanel panel;
