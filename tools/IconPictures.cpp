@@ -63,6 +63,32 @@ void drawCard(
     painter.restore();
 }
 
+// The main icon as drawn before its reduction to 32 x 32 is already the large icon.
+constexpr int kLargeIconSide = 256;
+static_assert(32 * kOversample == kLargeIconSide);
+
+QImage mainIconDrawing()
+{
+    QImage drawing = canvas(32);
+    {
+        QPainter painter(&drawing);
+        painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+        painter.scale(kOversample, kOversample);
+        drawCard(painter, -14, {10.5, 11}, [](QPainter &p, QRectF card) {
+            p.fillRect(card, kCardBackColor);
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(0, 0, 0));
+            p.translate(-3.2, -3.4);
+            p.scale(0.3, 0.3);
+            p.drawPath(pawPrint());
+        });
+        const QImage cat
+            = placeForSquare(renderEmoji(QStringLiteral("\U0001F431")), {144, 144}, 0.94, Qt::white);
+        drawCard(painter, 10, {21, 20.5}, [&cat](QPainter &p, QRectF card) { p.drawImage(card, cat); });
+    }
+    return drawing;
+}
+
 } // namespace
 
 SixteenColorPicture toSixteenColors(const QImage &image)
@@ -90,24 +116,12 @@ SixteenColorPicture toSixteenColors(const QImage &image)
 
 SixteenColorPicture mainIcon()
 {
-    QImage drawing = canvas(32);
-    {
-        QPainter painter(&drawing);
-        painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
-        painter.scale(kOversample, kOversample);
-        drawCard(painter, -14, {10.5, 11}, [](QPainter &p, QRectF card) {
-            p.fillRect(card, kCardBackColor);
-            p.setPen(Qt::NoPen);
-            p.setBrush(QColor(0, 0, 0));
-            p.translate(-3.2, -3.4);
-            p.scale(0.3, 0.3);
-            p.drawPath(pawPrint());
-        });
-        const QImage cat
-            = placeForSquare(renderEmoji(QStringLiteral("\U0001F431")), {144, 144}, 0.94, Qt::white);
-        drawCard(painter, 10, {21, 20.5}, [&cat](QPainter &p, QRectF card) { p.drawImage(card, cat); });
-    }
-    return toSixteenColors(reduce(drawing, 32));
+    return toSixteenColors(reduce(mainIconDrawing(), 32));
+}
+
+QImage largeMainIcon()
+{
+    return mainIconDrawing().convertToFormat(QImage::Format_ARGB32);
 }
 
 SixteenColorPicture helpIcon()

@@ -17,6 +17,8 @@ struct SixteenColorPicture {
 
 // Two cards, a back with a paw print and a face with a cat, 32 x 32.
 SixteenColorPicture mainIcon();
+// The same drawing at 256 x 256 in full colour, for desktops that show large icons.
+QImage largeMainIcon();
 // A blue disc with a white question mark, 16 x 16: the help window's icon.
 SixteenColorPicture helpIcon();
 // A blue book with a yellow question mark, 16 x 16: beside the help command in the menu.

@@ -143,9 +143,13 @@ void generateResources(const QString &resourceFolder, const QString &contactShee
     sheet.addTile(QImage::fromData(aboutBytes.data(), static_cast<int>(aboutBytes.size()), "BMP"),
         QStringLiteral("234 x 60, 24 bits"));
 
-    sheet.addHeading(QStringLiteral("icons/: window icons and the help item picture, 16 colours"));
+    sheet.addHeading(
+        QStringLiteral("icons/: window icons and the help item picture, 16 colours; the large main icon"));
     const QString icons = resourceFolder + QStringLiteral("/icons");
     writeIcon(icons, QStringLiteral("main"), mainIcon(), sheet, IconFiles::IconAndPng);
+    const QImage largeMain = largeMainIcon();
+    writePng(icons + QStringLiteral("/main-256.png"), largeMain);
+    sheet.addTile(largeMain, QStringLiteral("main-256.png, full colour"));
     writeIcon(icons, QStringLiteral("help"), helpIcon(), sheet, IconFiles::IconAndPng);
     writeIcon(icons, QStringLiteral("help-item"), helpItemPicture(), sheet, IconFiles::PngOnly);
 
