@@ -1,17 +1,28 @@
 // SPDX-License-Identifier: MIT
-// The help window: shown modally for the help command (F1), hidden between showings.
+// The help window: how to play, the computer's levels and the keys of the commands. Shown
+// modally for the help command (F1), hidden between showings; the text box has the focus
+// whenever it opens.
 #pragma once
 
-#include <QDialog>
+#include "InfoWindow.h"
 
-class TfrmAjuda : public QDialog {
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QShowEvent;
+
+class TfrmAjuda : public TInfoWindow {
     Q_OBJECT
 
 public:
     explicit TfrmAjuda(QWidget *parent = nullptr);
 
-    // Shows the window modally and returns when it closes.
-    void ShowModal();
+    QLabel *Label1 = nullptr;
+    QPlainTextEdit *Memtexto = nullptr;
+    QPushButton *BitBtn1 = nullptr;
+
+protected:
+    void showEvent(QShowEvent *event) override;
 };
 
 extern TfrmAjuda *frmAjuda;

@@ -1,0 +1,196 @@
+// SPDX-License-Identifier: MIT
+// The about window on its own: its controls and texts, the link picture and the ways it closes.
+#include "About.h"
+#include "BriCtrls.h"
+#include "BriUrl.h"
+#include "Panel.h"
+
+#include <QDir>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QTextLayout>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace brivmemo::test {
+namespace {
+
+class AboutWindowTest : public testing::Test {
+protected:
+    // Runs the action inside the window's modal loop; tells whether the window was still open
+    // right after it. A window left open is hidden then, which ends the loop.
+    bool openAfter(const std::function<void()> &action)
+    {
+        bool open = false;
+        QTimer::singleShot(0, &window, [&] {
+            action();
+            open = window.isVisible();
+            window.hide();
+        });
+        window.ShowModal();
+        return open;
+    }
+
+    QImage rendered()
+    {
+        QImage image(window.size(), QImage::Format_RGB32);
+        window.render(&image);
+        return image;
+    }
+
+    Tf_sobre window;
+};
+
+TEST_F(AboutWindowTest, WindowIsAFixedDialogWithOnlyTheCloseButton)
+{
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("About Brivosta Memory Game"));
+    EXPECT_EQ(window.minimumSize(), QSize(334, 304));
+    EXPECT_EQ(window.maximumSize(), QSize(334, 304));
+    const Qt::WindowFlags flags = window.windowFlags();
+    EXPECT_TRUE(flags.testFlag(Qt::WindowSystemMenuHint));
+    EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
+    EXPECT_FALSE(flags.testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_EQ(window.font().pixelSize(), 11);
+}
+
+TEST_F(AboutWindowTest, ControlsStandWhereTheyBelong)
+{
+    struct Placement {
+        QWidget *control;
+        QWidget *parent;
+        QRect geometry;
+    };
+    const std::vector<Placement> placements {
+        {window.PageControl1, &window, {0, 0, 334, 259}},
+        {window.BriUrlImage2, window.Panel1, {46, 20, 234, 60}},
+        {window.BriPanel1, window.Panel1, {2, 96, 323, 21}},
+        {window.Memo2, window.Panel1, {8, 130, 311, 95}},
+        {window.Panel3, &window, {0, 259, 334, 45}},
+        {window.BitBtn1, window.Panel3, {246, 11, 75, 25}},
+    };
+    for (const Placement &placement : placements) {
+        SCOPED_TRACE(placement.control->objectName().toStdString());
+        EXPECT_EQ(placement.control->parentWidget(), placement.parent);
+        EXPECT_EQ(placement.control->geometry(), placement.geometry);
+    }
+    window.show();
+    EXPECT_EQ(window.Panel1->parentWidget(), window.TabSheet1);
+    EXPECT_EQ(window.Panel1->geometry(), window.TabSheet1->rect());
+}
+
+TEST_F(AboutWindowTest, PageControlHoldsTheOneAboutPage)
+{
+    ASSERT_EQ(window.PageControl1->count(), 1);
+    EXPECT_EQ(window.PageControl1->widget(0), window.TabSheet1);
+    EXPECT_EQ(window.PageControl1->tabText(0), QStringLiteral("About"));
+}
+
+TEST_F(AboutWindowTest, BlackPanelFramesItsControlsAndLendsTheTitleStripItsFont)
+{
+    EXPECT_EQ(window.Panel1->Color(), clBlack);
+    EXPECT_EQ(window.Panel1->BevelOuter(), TBevelCut::bvLowered);
+    EXPECT_EQ(window.Panel1->BevelInner(), TBevelCut::bvRaised);
+    EXPECT_TRUE(window.Panel1->Caption().isEmpty());
+    EXPECT_TRUE(window.Panel3->Caption().isEmpty());
+
+    EXPECT_EQ(window.BriPanel1->Caption(), QStringLiteral("Brivosta Memory Game"));
+    EXPECT_EQ(window.BriPanel1->Color(), clWhite);
+    EXPECT_EQ(window.BriPanel1->font().pixelSize(), 13);
+    EXPECT_EQ(window.BriPanel1->palette().color(QPalette::WindowText), QColor(Qt::black));
+    EXPECT_EQ(window.BriPanel1->BevelOuter(), TBevelCut::bvRaised);
+    EXPECT_EQ(window.BriPanel1->BevelSides(), kAllSides);
+    EXPECT_EQ(window.BriPanel1->VerticalAlignment(), TVerticalAlignment::vaCenter);
+
+    window.show();
+    const QImage image = rendered();
+    const QPoint panel = window.Panel1->mapTo(&window, QPoint(0, 0));
+    // Inside both bevels, left of the picture and below the text box.
+    for (const QPoint inside : {QPoint(10, 40), QPoint(20, 90), QPoint(300, 228)})
+        EXPECT_EQ(image.pixelColor(panel + inside), QColor(Qt::black)) << inside.x() << "," << inside.y();
+    // The title strip's left end, clear of its caption.
+    EXPECT_EQ(image.pixelColor(panel + QPoint(6, 106)), QColor(Qt::white));
+}
+
+TEST_F(AboutWindowTest, TextBoxIsCentredReadOnlyAndTellsTheVersionOnItsFifthLine)
+{
+    const QTextEdit &memo = *window.Memo2;
+    EXPECT_TRUE(memo.isReadOnly());
+    EXPECT_EQ(memo.verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    EXPECT_EQ(memo.horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    EXPECT_EQ(memo.font().pixelSize(), 11);
+
+    const QStringList lines = memo.toPlainText().split(QLatin1Char('\n'));
+    ASSERT_GE(lines.size(), 5);
+    EXPECT_EQ(lines[4], QStringLiteral("Version " BRIVMEMO_VERSION));
+    window.show();
+    const qreal middle = memo.document()->textWidth() / 2;
+    for (QTextBlock block = memo.document()->begin(); block.isValid(); block = block.next()) {
+        const QTextLine line = block.layout()->lineAt(0);
+        if (!block.text().isEmpty()) {
+            EXPECT_NEAR(
+                block.layout()->position().x() + line.cursorToX(0) + line.naturalTextWidth() / 2, middle, 1.0)
+                << block.text().toStdString();
+        }
+    }
+    EXPECT_LE(memo.document()->size().height(), memo.viewport()->height())
+        << "every line shows without scrolling";
+}
+
+TEST_F(AboutWindowTest, PictureLinksToTheInstalledReadme)
+{
+    const TBriUrlImage &image = *window.BriUrlImage2;
+    EXPECT_EQ(image.Picture().size(), QSize(234, 60));
+    EXPECT_EQ(image.Picture().depth(), 32) << "read as a colour picture";
+
+    const QUrl url(image.URL());
+    EXPECT_TRUE(url.isLocalFile()) << image.URL().toStdString();
+    EXPECT_TRUE(url.toLocalFile().endsWith(QStringLiteral("/README.md"))) << image.URL().toStdString();
+    EXPECT_TRUE(QDir::isAbsolutePath(url.toLocalFile()));
+    EXPECT_EQ(image.toolTip(), image.URL());
+}
+
+TEST_F(AboutWindowTest, ClickingThePictureOpensItsAddressThroughTheOpener)
+{
+    std::vector<QUrl> opened;
+    const UrlOpener previous = setUrlOpener([&opened](const QUrl &url) {
+        opened.push_back(url);
+        return true;
+    });
+    const bool open = openAfter([this] {
+        QTest::mouseClick(window.BriUrlImage2, Qt::LeftButton, {}, {100, 30});
+    });
+    setUrlOpener(previous);
+    EXPECT_TRUE(open);
+    ASSERT_EQ(opened.size(), 1U);
+    EXPECT_EQ(opened[0], QUrl(window.BriUrlImage2->URL()));
+}
+
+TEST_F(AboutWindowTest, OkAndTheTitleBarCloseTheWindowButEscDoesNot)
+{
+    EXPECT_TRUE(window.BitBtn1->isDefault());
+    EXPECT_EQ(window.BitBtn1->text(), QStringLiteral("OK"));
+    EXPECT_FALSE(window.BitBtn1->icon().isNull());
+
+    struct Case {
+        const char *name;
+        std::function<void()> action;
+        bool staysOpen;
+    };
+    const std::vector<Case> cases {
+        {"Esc on the window", [this] { QTest::keyClick(&window, Qt::Key_Escape); }, true},
+        {"Esc on the text box", [this] { QTest::keyClick(window.Memo2, Qt::Key_Escape); }, true},
+        {"OK clicked", [this] { QTest::mouseClick(window.BitBtn1, Qt::LeftButton); }, false},
+        {"Enter", [this] { QTest::keyClick(&window, Qt::Key_Return); }, false},
+        {"title bar", [this] { window.close(); }, false},
+    };
+    for (const Case &closing : cases)
+        EXPECT_EQ(openAfter(closing.action), closing.staysOpen) << closing.name;
+}
+
+} // namespace
+} // namespace brivmemo::test
