@@ -15,6 +15,7 @@ namespace {
 
 constexpr int ParagraphIndent = 10;
 constexpr int HeadingIndent = 31;
+const QString LevelMark = QStringLiteral("          -> ");
 
 int leadingBlanks(const QString &line)
 {
@@ -42,17 +43,16 @@ protected:
 
     QStringList helpLines() const { return window.Memtexto->toPlainText().split(QLatin1Char('\n')); }
 
-    // The lines from the heading to the next heading, or to the end.
+    // The words from the heading to the next heading, or to the end.
     QString section(const QString &heading) const
     {
-        const QStringList lines = helpLines();
         QString text;
         bool inside = false;
-        for (const QString &line : lines) {
+        for (const QString &line : helpLines()) {
             if (leadingBlanks(line) == HeadingIndent)
                 inside = line.trimmed() == heading;
             else if (inside)
-                text += line.trimmed() + QLatin1Char(' ');
+                text += line + QLatin1Char(' ');
         }
         return text.simplified();
     }
@@ -60,59 +60,38 @@ protected:
     TfrmAjuda window;
 };
 
-TEST_F(HelpWindowTest, WindowIsResizableWithMinimizeButNoMaximize)
+TEST_F(HelpWindowTest, ResizingTheWindowMovesNoControl)
 {
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Help"));
-    const Qt::WindowFlags flags = window.windowFlags();
-    EXPECT_TRUE(flags.testFlag(Qt::WindowSystemMenuHint));
-    EXPECT_TRUE(flags.testFlag(Qt::WindowMinimizeButtonHint));
-    EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
-    EXPECT_NE(window.minimumSize(), window.maximumSize());
-    EXPECT_EQ(window.font().pixelSize(), 11);
-    EXPECT_TRUE(window.windowIcon().availableSizes().contains(QSize(16, 16)));
-}
-
-TEST_F(HelpWindowTest, OuterSizeCountsTheFrame)
-{
+    EXPECT_FALSE(window.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     QCoreApplication::processEvents();
     EXPECT_EQ(window.frameGeometry().size(), QSize(473, 442));
     EXPECT_NE(window.size(), QSize(473, 442)) << "the frame is taken off the client area";
-}
 
-TEST_F(HelpWindowTest, ControlsKeepTheirPlacesWhenTheWindowIsResized)
-{
-    window.show();
     for (const QSize size : {QSize(600, 500), QSize(300, 200)}) {
         window.resize(size);
         QCoreApplication::processEvents();
-        EXPECT_EQ(window.Label1->pos(), QPoint(10, 11));
-        EXPECT_EQ(window.Label1->size(), window.Label1->sizeHint());
+        EXPECT_EQ(window.size(), size);
+        EXPECT_EQ(window.Label1->geometry(), QRect(QPoint(10, 11), window.Label1->sizeHint()));
         EXPECT_EQ(window.Memtexto->geometry(), QRect(8, 42, 447, 329));
         EXPECT_EQ(window.BitBtn1->geometry(), QRect(380, 381, 75, 25));
     }
 }
 
-TEST_F(HelpWindowTest, TitleIsLargeBoldAndBlue)
+TEST_F(HelpWindowTest, TitleIsLargeBoldAndBlueAndTheTextWrapsBesideAScrollBar)
 {
-    const QLabel &title = *window.Label1;
-    EXPECT_EQ(title.text(), QStringLiteral("Welcome to Brivosta Memory Game Help"));
-    EXPECT_EQ(title.font().pixelSize(), 16);
-    EXPECT_TRUE(title.font().bold());
-    EXPECT_EQ(title.palette().color(QPalette::WindowText), QColor(Qt::blue));
-}
+    EXPECT_EQ(window.Label1->text(), QStringLiteral("Welcome to Brivosta Memory Game Help"));
+    EXPECT_EQ(window.Label1->font().pixelSize(), 16);
+    EXPECT_TRUE(window.Label1->font().bold());
+    EXPECT_EQ(window.Label1->palette().color(QPalette::WindowText), QColor(Qt::blue));
 
-TEST_F(HelpWindowTest, TextBoxIsReadOnlyAndWrapsWithAScrollBar)
-{
-    const QPlainTextEdit &text = *window.Memtexto;
-    EXPECT_TRUE(text.isReadOnly());
-    EXPECT_EQ(text.verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-    EXPECT_EQ(text.lineWrapMode(), QPlainTextEdit::WidgetWidth);
-    EXPECT_EQ(text.font().pixelSize(), 11);
+    EXPECT_TRUE(window.Memtexto->isReadOnly());
     window.show();
-    EXPECT_TRUE(text.verticalScrollBar()->isVisible());
-    EXPECT_FALSE(text.horizontalScrollBar()->isVisible());
+    EXPECT_TRUE(window.Memtexto->verticalScrollBar()->isVisible());
+    EXPECT_FALSE(window.Memtexto->horizontalScrollBar()->isVisible()) << "long lines wrap";
 }
 
 TEST_F(HelpWindowTest, TextHasFortyOneHandWrappedLinesInThreeCentredSections)
@@ -125,18 +104,16 @@ TEST_F(HelpWindowTest, TextHasFortyOneHandWrappedLinesInThreeCentredSections)
         SCOPED_TRACE(line.toStdString());
         EXPECT_LE(line.size(), 80);
         EXPECT_FALSE(line.endsWith(QLatin1Char(' '))) << "no trailing blanks, so blank lines are empty";
-        const int indent = leadingBlanks(line);
         if (line.isEmpty())
             continue;
-        if (indent == HeadingIndent) {
+        if (leadingBlanks(line) == HeadingIndent) {
             headings.push_back(line.trimmed());
             continue;
         }
         // A paragraph starts ten blanks in after a blank line, and so does each level's line;
         // the other lines of a paragraph start at the margin.
-        const bool startsParagraph
-            = (index > 0 && lines[index - 1].isEmpty()) || line.startsWith(QStringLiteral("          -> "));
-        EXPECT_EQ(indent, startsParagraph ? ParagraphIndent : 0);
+        const bool starts = (index > 0 && lines[index - 1].isEmpty()) || line.startsWith(LevelMark);
+        EXPECT_EQ(leadingBlanks(line), starts ? ParagraphIndent : 0);
     }
     EXPECT_EQ(headings,
         (QStringList {QStringLiteral("PLAYING THE GAME"), QStringLiteral("GAME LEVELS"),
@@ -152,7 +129,7 @@ TEST_F(HelpWindowTest, EachSectionTellsItsFacts)
     const std::vector<Fact> facts {
         {"PLAYING THE GAME", "against the computer or against a friend"},
         {"PLAYING THE GAME", "match more cards than the other player"},
-        {"PLAYING THE GAME", "Click on a card"},
+        {"PLAYING THE GAME", "Click on a card to turn it over and see its picture"},
         {"PLAYING THE GAME", "the pair leaves the table and the same player plays again"},
         {"PLAYING THE GAME", "both cards are closed again and the other player takes the turn"},
         {"PLAYING THE GAME", "The game ends when no card is left on the table"},
@@ -164,7 +141,7 @@ TEST_F(HelpWindowTest, EachSectionTellsItsFacts)
         {"GAME LEVELS", "-> Wizard: any mistake is fatal."},
         {"GAME LEVELS", "Choose the level in the Game menu"},
         {"GAME OPTIONS", "Press F3 to choose the animation speed and the names of the players"},
-        {"GAME OPTIONS", "with OK"},
+        {"GAME OPTIONS", "confirm your choices with OK"},
         {"GAME OPTIONS", "Press F2 to start a new game"},
         {"GAME OPTIONS", "Press F5 to show all cards"},
         {"GAME OPTIONS", "Press Alt+F4 to end the program"},
@@ -172,12 +149,7 @@ TEST_F(HelpWindowTest, EachSectionTellsItsFacts)
     for (const Fact &fact : facts)
         EXPECT_TRUE(section(QString::fromLatin1(fact.heading)).contains(QString::fromLatin1(fact.words)))
             << fact.heading << ": " << fact.words;
-
-    // Each level stands on its own line.
-    int levelLines = 0;
-    for (const QString &line : helpLines())
-        levelLines += line.startsWith(QStringLiteral("          -> ")) ? 1 : 0;
-    EXPECT_EQ(levelLines, 3);
+    EXPECT_EQ(helpLines().filter(LevelMark).size(), 3) << "each level on a line of its own";
 }
 
 TEST_F(HelpWindowTest, TextBoxHasTheFocusWheneverTheWindowOpens)
@@ -190,12 +162,10 @@ TEST_F(HelpWindowTest, TextBoxHasTheFocusWheneverTheWindowOpens)
     }
 }
 
-TEST_F(HelpWindowTest, OkAndTheTitleBarCloseTheWindowButEscDoesNot)
+TEST_F(HelpWindowTest, OkEnterAndTheTitleBarCloseTheWindowButEscDoesNot)
 {
     EXPECT_EQ(window.BitBtn1->text(), QStringLiteral("&OK"));
-    EXPECT_TRUE(window.BitBtn1->isDefault());
     EXPECT_FALSE(window.BitBtn1->icon().isNull());
-
     struct Case {
         const char *name;
         std::function<void()> action;
@@ -203,17 +173,15 @@ TEST_F(HelpWindowTest, OkAndTheTitleBarCloseTheWindowButEscDoesNot)
         QDialog::DialogCode result;
     };
     const std::vector<Case> cases {
-        {"Esc on the text box", [this] { QTest::keyClick(window.Memtexto, Qt::Key_Escape); }, true,
-            QDialog::Rejected},
-        {"Esc on the button", [this] { QTest::keyClick(window.BitBtn1, Qt::Key_Escape); }, true,
-            QDialog::Rejected},
+        {"Esc on the text box", [this] { QTest::keyClick(window.Memtexto, Qt::Key_Escape); }, true, {}},
+        {"Esc on the button", [this] { QTest::keyClick(window.BitBtn1, Qt::Key_Escape); }, true, {}},
         {"OK clicked", [this] { QTest::mouseClick(window.BitBtn1, Qt::LeftButton); }, false,
             QDialog::Accepted},
         {"Enter", [this] { QTest::keyClick(&window, Qt::Key_Return); }, false, QDialog::Accepted},
         {"title bar", [this] { window.close(); }, false, QDialog::Rejected},
     };
     for (const Case &closing : cases) {
-        window.setResult(QDialog::Rejected);
+        window.setResult(-1);
         EXPECT_EQ(openAfter(closing.action), closing.staysOpen) << closing.name;
         if (!closing.staysOpen) {
             EXPECT_EQ(window.result(), closing.result) << closing.name;
