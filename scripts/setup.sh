@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev liblz4-dev zlib1g-dev
   clang libclang-rt-14-dev
   xvfb xauth xdotool imagemagick x11-utils
+  desktop-file-utils appstream dpkg-dev file
   fonts-dejavu-core
 )
 
