@@ -1,8 +1,24 @@
 // SPDX-License-Identifier: MIT
-#include <cstdio>
+// The program's entry: the application object with its title and look, the five windows in
+// their order, then the message loop until the main window's exit is confirmed.
+#include "GameWindows.h"
+#include "MessageBoxes.h"
+#include "memo.h"
 
-int main()
+#include <QApplication>
+#include <exception>
+
+int main(int argc, char **argv)
 {
-    std::puts("Brivosta Memory Game: the engine and components are built; the main window comes later.");
-    return 0;
+    QApplication application(argc, argv);
+    setUpApplication();
+    try {
+        const TGameWindows windows;
+        windows.mainWindow().show();
+        return QApplication::exec();
+    } catch (const std::exception &error) {
+        // Only building the windows can get here: every handler shows its own errors.
+        brivmemo::showErrorBox(QString::fromUtf8(error.what()));
+        return 1;
+    }
 }

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The font of every window: "MS Sans Serif" at 11 pixels, or the system's sans-serif face
-// where that font is not installed.
+// The font of every window: "MS Sans Serif" at 11 pixels, or, where that font is not installed,
+// a sans-serif face of similar widths, or else the system's sans-serif face.
 #pragma once
 
 #include <QFont>

@@ -9,6 +9,7 @@
 
 #include <QMainWindow>
 #include <array>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -119,6 +120,8 @@ private:
     void createMainMenu();
     void createContextMenu();
     QLabel *addLabel(QWidget *parent, const char *name, const QString &text, int left, int top);
+    std::function<void()> handler(void (TForm1::*method)());
+    QAction *addLevelItem(QMenu &menu, const char *name, const QString &caption, void (TForm1::*method)());
     QLabel *rotulo(brivmemo::Rotulo label) const;
     QProgressBar *barra(brivmemo::Barra bar) const;
     static TCartaNaMesa &carta(brivmemo::TControleCarta &card);

@@ -1,0 +1,102 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Starts the game in an empty directory under a virtual X server and uses it as a person
+# would: OK in the game-type dialog starts a game, F3 renames both players, Alt+F4 and Enter
+# leave. The settings file must then hold exactly the expected record.
+# Usage: play_and_exit.sh PROGRAM ARTIFACT_DIRECTORY
+set -euo pipefail
+
+program=$1
+artifacts=$2
+for tool in xvfb-run xdotool import; do
+  command -v "$tool" > /dev/null || { echo "skipped: $tool is not installed"; exit 77; }
+done
+
+if [ -z "${BRIVMEMO_E2E_INSIDE_X:-}" ]; then
+  mkdir -p "$artifacts"
+  workdir=$(mktemp -d)
+  trap 'rm -rf "$workdir"' EXIT
+  cd "$workdir"
+  BRIVMEMO_E2E_INSIDE_X=1 xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$program" "$artifacts"
+  exit $?
+fi
+
+# Polls until the command succeeds, for at most 30 seconds.
+wait_until() {
+  for _ in $(seq 300); do
+    if "$@"; then return 0; fi
+    sleep 0.1
+  done
+  echo "timed out waiting for: $*" >&2
+  return 1
+}
+
+# The visible window with this title and, when given, this width.
+window_of() {
+  local title=$1 width=${2:-} id
+  for id in $(xdotool search --onlyvisible --name "^$title\$" 2> /dev/null); do
+    if [ -z "$width" ] || [ "$(xdotool getwindowgeometry "$id" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p')" = "$width" ]; then
+      echo "$id"
+      return 0
+    fi
+  done
+  return 1
+}
+
+shows() { window_of "$@" > /dev/null; }
+gone() { ! window_of "$@" > /dev/null; }
+
+# Without a window manager nothing gives a window the focus but us.
+focus() { xdotool windowfocus --sync "$1"; }
+
+export QT_QPA_PLATFORM=xcb
+# The program is built with AddressSanitizer in the test tree. Qt, fontconfig and the X
+# libraries keep allocations until exit; the suppressions name only those libraries.
+export LSAN_OPTIONS="suppressions=$(dirname "$0")/lsan.supp:print_suppressions=0"
+"$program" > program.log 2>&1 &
+pid=$!
+
+wait_until shows "Brivosta Memory Game" 800
+wait_until shows "Brivosta Memory Game" 326
+main=$(window_of "Brivosta Memory Game" 800)
+focus "$(window_of "Brivosta Memory Game" 326)"
+xdotool key Return
+wait_until gone "Brivosta Memory Game" 326
+
+focus "$main"
+xdotool key F3
+wait_until shows "Options" 307
+options=$(window_of "Options" 307)
+focus "$options"
+# The two name fields, in the middle of each.
+xdotool mousemove --window "$options" 117 189 click 1 key ctrl+a type Ann
+xdotool mousemove --window "$options" 117 235 click 1 key ctrl+a type Bob
+xdotool key Return
+wait_until gone "Options" 307
+
+focus "$main"
+# Two cards of the first row, so the screenshot shows a game in progress.
+xdotool mousemove --window "$main" 98 80 click 1 mousemove --window "$main" 184 80 click 1
+import -window root "$artifacts/e2e-game.png"
+
+xdotool key alt+F4
+wait_until shows "Confirm"
+focus "$(window_of "Confirm")"
+xdotool key Return
+wait_until bash -c "! kill -0 $pid 2> /dev/null"
+status=0
+wait "$pid" || status=$?
+cat program.log
+[ "$status" -eq 0 ] || { echo "the program ended with status $status"; exit 1; }
+
+# Speed 1000, the new names over the old ones (whose bytes beyond the new length stay), level 2.
+{
+  printf '\xe8\x03\x00\x00'
+  printf '\x03Annyer 1'
+  head -c 193 /dev/zero
+  printf '\x03Bobyer 2'
+  head -c 193 /dev/zero
+  printf '\x02\x00\x00\x00'
+} > expected.ini
+cmp brivmemo.ini expected.ini
+echo "brivmemo.ini holds the expected 412 bytes"

@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: MIT
+#include "GameWindows.h"
+
+#include "About.h"
+#include "ApplicationTitle.h"
+#include "ProgramCursors.h"
+#include "UHelp.h"
+#include "Uescolhe.h"
+#include "Uopcoes.h"
+#include "memo.h"
+
+#include <QApplication>
+#include <QStyle>
+#include <QStyleFactory>
+
+void setUpApplication()
+{
+    brivmemo::setApplicationTitle(QStringLiteral("Brivosta Vire"));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setPalette(QApplication::style()->standardPalette());
+    brivmemo::registerProgramCursors();
+}
+
+TGameWindows::TGameWindows()
+{
+    form1_ = std::make_unique<TForm1>();
+    Form1 = form1_.get();
+    frmEscolhe_ = std::make_unique<TfrmEscolhe>();
+    frmEscolhe = frmEscolhe_.get();
+    frmOpcoes_ = std::make_unique<TfrmOpcoes>();
+    frmOpcoes = frmOpcoes_.get();
+    f_sobre_ = std::make_unique<Tf_sobre>();
+    f_sobre = f_sobre_.get();
+    frmAjuda_ = std::make_unique<TfrmAjuda>();
+    frmAjuda = frmAjuda_.get();
+}
+
+TGameWindows::~TGameWindows()
+{
+    frmAjuda = nullptr;
+    frmAjuda_.reset();
+    f_sobre = nullptr;
+    f_sobre_.reset();
+    frmOpcoes = nullptr;
+    frmOpcoes_.reset();
+    frmEscolhe = nullptr;
+    frmEscolhe_.reset();
+    Form1 = nullptr;
+    form1_.reset();
+}

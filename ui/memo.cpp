@@ -1,0 +1,494 @@
+// SPDX-License-Identifier: MIT
+#include "memo.h"
+
+#include "About.h"
+#include "ApplicationTitle.h"
+#include "ErrorBox.h"
+#include "ListResource.h"
+#include "MMBitmapList.h"
+#include "MMCheck.h"
+#include "MenuItems.h"
+#include "MessageBoxes.h"
+#include "Random.h"
+#include "SettingsFile.h"
+#include "SystemColors.h"
+#include "Timer.h"
+#include "UHelp.h"
+#include "Uescolhe.h"
+#include "Uopcoes.h"
+#include "WindowFont.h"
+
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QTimer>
+#include <exception>
+
+using namespace brivmemo;
+
+TForm1 *Form1 = nullptr;
+
+namespace {
+
+constexpr int ClientWidth = 800;
+constexpr int ClientHeight = 534;
+constexpr int CardSize = 82;
+constexpr std::array<int, 8> CardLefts {16, 102, 190, 277, 364, 451, 539, 626};
+constexpr std::array<int, 5> CardTops {20, 106, 192, 278, 364};
+
+} // namespace
+
+TForm1::TForm1(QWidget *parent)
+    : QMainWindow(parent,
+        Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+            | Qt::WindowCloseButtonHint)
+{
+    Form1 = this;
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Brivosta Memory Game"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/main.png")));
+    setFont(windowFont());
+    setBackgroundRole(QPalette::Button);
+
+    auto *client = new QWidget(this);
+    client->setFixedSize(ClientWidth, ClientHeight);
+    setCentralWidget(client);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    createTable();
+    createPlayerBoxes();
+    createMainMenu();
+    createContextMenu();
+
+    tmMarcaJogada = new TTimer(this);
+    tmMarcaJogada->setObjectName(QStringLiteral("tmMarcaJogada"));
+    tmMarcaJogada->OnTimer = [this] { tmMarcaJogadaTimer(); };
+
+    runGuarded([this] { FormCreate(); });
+}
+
+TForm1::~TForm1()
+{
+    if (Form1 == this)
+        Form1 = nullptr;
+}
+
+void TForm1::createTable()
+{
+    MMBitmapList1 = new TMMBitmapList(this);
+    MMBitmapList1->setObjectName(QStringLiteral("MMBitmapList1"));
+    MMBitmapList1->beginLoading();
+
+    PnBaralho = new QWidget(centralWidget());
+    PnBaralho->setObjectName(QStringLiteral("PnBaralho"));
+    PnBaralho->setGeometry(38, -8, 722, 455);
+    PnBaralho->setAutoFillBackground(true);
+    PnBaralho->setBackgroundRole(QPalette::Window);
+    QPalette green = PnBaralho->palette();
+    green.setColor(QPalette::Window, toQColor(clGreen));
+    PnBaralho->setPalette(green);
+
+    for (int place = 1; place <= NumLugares; ++place) {
+        auto *card = new TMMBitmapListImage(PnBaralho);
+        card->beginLoading();
+        card->setObjectName(QStringLiteral("image%1").arg(place));
+        card->SetTag(place);
+        const int row = (place - 1) / 8;
+        const int column = (place - 1) % 8;
+        card->setGeometry(CardLefts[static_cast<std::size_t>(column)],
+            CardTops[static_cast<std::size_t>(row)], CardSize, place == 7 ? 80 : CardSize);
+        card->SetBitmapList(MMBitmapList1);
+        card->SetBitmapIndex(0);
+        card->SetNumGlyphs(1);
+        cartas_.push_back(std::make_unique<TCartaNaMesa>(*card));
+        TCartaNaMesa *carta = cartas_.back().get();
+        controles_.push_back(carta);
+        connect(card, &TMMBitmapListImage::clicked, this, guarded([this, carta] { image1Click(*carta); }));
+    }
+    runGuarded([this] { loadBitmapListResource(*MMBitmapList1, QStringLiteral(":/memo.mbml")); });
+    MMBitmapList1->Loaded();
+    for (const auto &carta : cartas_)
+        carta->image().Loaded();
+}
+
+QLabel *TForm1::addLabel(QWidget *parent, const char *name, const QString &text, int left, int top)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    // Names are shown as typed, never read as markup.
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text);
+    label->move(left, top);
+    label->adjustSize();
+    return label;
+}
+
+void TForm1::createPlayerBoxes()
+{
+    grbJg1 = new QGroupBox(QStringLiteral("Player 1 "), centralWidget());
+    grbJg1->setObjectName(QStringLiteral("grbJg1"));
+    grbJg1->setGeometry(33, 453, 307, 73);
+    Label1 = addLabel(grbJg1, "Label1", QStringLiteral("Name :"), 16, 17);
+    lblJogador1 = addLabel(grbJg1, "lblJogador1", QStringLiteral("Jogador1"), 67, 17);
+    Label5 = addLabel(grbJg1, "Label5", QStringLiteral("Mistakes :"), 16, 34);
+    lblJogadas1 = addLabel(grbJg1, "lblJogadas1", QStringLiteral("lblJogadas1"), 67, 34);
+    Label2 = addLabel(grbJg1, "Label2", QStringLiteral("Points :"), 16, 51);
+    lblPtJg1 = addLabel(grbJg1, "lblPtJg1", QStringLiteral("lblPtJg1"), 67, 51);
+    pgbJg1 = new QProgressBar(grbJg1);
+    pgbJg1->setObjectName(QStringLiteral("pgbJg1"));
+
+    grbJg2 = new QGroupBox(QStringLiteral("Player 2 "), centralWidget());
+    grbJg2->setObjectName(QStringLiteral("grbJg2"));
+    grbJg2->setGeometry(454, 453, 307, 73);
+    Label3 = addLabel(grbJg2, "Label3", QStringLiteral("Name :"), 16, 16);
+    lblJogador2 = addLabel(grbJg2, "lblJogador2", QStringLiteral("Jogador 2"), 64, 16);
+    Label6 = addLabel(grbJg2, "Label6", QStringLiteral("Mistakes :"), 17, 33);
+    lblJogadas2 = addLabel(grbJg2, "lblJogadas2", QStringLiteral("lblJogadas2"), 69, 33);
+    Label4 = addLabel(grbJg2, "Label4", QStringLiteral("Points :"), 16, 49);
+    lblPtJg2 = addLabel(grbJg2, "lblPtJg2", QStringLiteral("lblPtJg2"), 69, 49);
+    pgbJg2 = new QProgressBar(grbJg2);
+    pgbJg2->setObjectName(QStringLiteral("pgbJg2"));
+
+    for (QProgressBar *bar : {pgbJg1, pgbJg2}) {
+        bar->setGeometry(133, 51, 161, 15);
+        bar->setRange(0, 100);
+        bar->setValue(0);
+        bar->setTextVisible(false);
+    }
+}
+
+namespace {
+
+constexpr QKeyCombination KeyNovo(Qt::Key_F2);
+constexpr QKeyCombination KeyOpcoes(Qt::Key_F3);
+constexpr QKeyCombination KeyTipoJogo(Qt::Key_F4);
+constexpr QKeyCombination KeyMostraTodos(Qt::Key_F5);
+constexpr QKeyCombination KeySair(Qt::ALT | Qt::Key_F4);
+constexpr QKeyCombination KeyAjuda(Qt::Key_F1);
+
+} // namespace
+
+std::function<void()> TForm1::handler(void (TForm1::*method)())
+{
+    return [this, method] { (this->*method)(); };
+}
+
+QAction *TForm1::addLevelItem(QMenu &menu, const char *name, const QString &caption, void (TForm1::*method)())
+{
+    QAction *item = addMenuItem(menu, name, caption, handler(method));
+    item->setCheckable(true);
+    return item;
+}
+
+void TForm1::createMainMenu()
+{
+    menuBar()->setObjectName(QStringLiteral("mnPrincipal"));
+    mnJogo = menuBar()->addMenu(QStringLiteral("&Game"));
+    mnJogo->setObjectName(QStringLiteral("mnJogo"));
+    Novo1 = addMenuItem(*mnJogo, "Novo1", QStringLiteral("&New  Game"), handler(&TForm1::Novo1Click));
+    Novo1->setShortcut(KeyNovo);
+    addMenuSeparator(*mnJogo, "N1");
+    mnPrin = addLevelItem(*mnJogo, "mnPrin", QStringLiteral("&Beginner"), &TForm1::mnPrinClick);
+    mnInter = addLevelItem(*mnJogo, "mnInter", QStringLiteral("&Intermediate"), &TForm1::mnInterClick);
+    mnMagico = addLevelItem(*mnJogo, "mnMagico", QStringLiteral("&Wizard"), &TForm1::mnMagicoClick);
+    mnInter->setChecked(true);
+    addMenuSeparator(*mnJogo, "N2");
+    mnOpcoes = addMenuItem(*mnJogo, "mnOpcoes", QStringLiteral("&Options"), handler(&TForm1::mnOpcoesClick));
+    mnOpcoes->setShortcut(KeyOpcoes);
+    mnTipoJogo
+        = addMenuItem(*mnJogo, "mnTipoJogo", QStringLiteral("Game &Type"), handler(&TForm1::mnTipoJogoClick));
+    mnTipoJogo->setShortcut(KeyTipoJogo);
+    mnMostraTodos = addMenuItem(
+        *mnJogo, "mnMostraTodos", QStringLiteral("&Show all Cards"), handler(&TForm1::mnMostraTodosClick));
+    mnMostraTodos->setShortcut(KeyMostraTodos);
+    addMenuSeparator(*mnJogo, "N3");
+    mnSair = addMenuItem(*mnJogo, "mnSair", QStringLiteral("E&xit"), handler(&TForm1::mnSairClick));
+    mnSair->setShortcut(KeySair);
+
+    mnAjuda = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnAjuda->setObjectName(QStringLiteral("mnAjuda"));
+    AjudadoMemo1 = addMenuItem(
+        *mnAjuda, "AjudadoMemo1", QStringLiteral("Brivosta Vire &Help"), handler(&TForm1::AjudadoMemo1Click));
+    AjudadoMemo1->setShortcut(KeyAjuda);
+    AjudadoMemo1->setIcon(QIcon(QStringLiteral(":/icons/help-item.png")));
+    mnSobre = addMenuItem(
+        *mnAjuda, "mnSobre", QStringLiteral("&About Brivosta  Memory Game"), handler(&TForm1::mnSobreClick));
+}
+
+void TForm1::createContextMenu()
+{
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    QMenu &menu = *PopupMenu1;
+    Novo2 = addMenuItemShowingKey(
+        menu, "Novo2", QStringLiteral("&New Game"), KeyNovo, handler(&TForm1::Novo1Click));
+    addMenuSeparator(menu, "N6");
+    PopPrin = addLevelItem(menu, "PopPrin", QStringLiteral("&Beginner"), &TForm1::mnPrinClick);
+    PopInter = addLevelItem(menu, "PopInter", QStringLiteral("&Intermediate"), &TForm1::mnInterClick);
+    PopMagico = addLevelItem(menu, "PopMagico", QStringLiteral("&Wizard"), &TForm1::mnMagicoClick);
+    PopInter->setChecked(true);
+    addMenuSeparator(menu, "N5");
+    Opes1 = addMenuItemShowingKey(
+        menu, "Opes1", QStringLiteral("&Options"), KeyOpcoes, handler(&TForm1::mnOpcoesClick));
+    TipodeJogo1 = addMenuItemShowingKey(
+        menu, "TipodeJogo1", QStringLiteral("Game &Type"), KeyTipoJogo, handler(&TForm1::mnTipoJogoClick));
+    Mostrartodascartas1 = addMenuItemShowingKey(menu, "Mostrartodascartas1",
+        QStringLiteral("&Show all Cards"), KeyMostraTodos, handler(&TForm1::mnMostraTodosClick));
+    addMenuSeparator(menu, "N4");
+    Sair1 = addMenuItemShowingKey(
+        menu, "Sair1", QStringLiteral("E&xit"), KeySair, handler(&TForm1::mnSairClick));
+}
+
+TMMBitmapListImage &TForm1::image(int place) const
+{
+    return cartas_.at(static_cast<std::size_t>(place - 1))->image();
+}
+
+TCartaNaMesa &TForm1::carta(TControleCarta &card)
+{
+    // The engine only ever hands back the card controls this window gave it.
+    return static_cast<TCartaNaMesa &>(card);
+}
+
+QLabel *TForm1::rotulo(Rotulo label) const
+{
+    switch (label) {
+    case Rotulo::lblJogador1:
+        return lblJogador1;
+    case Rotulo::lblPtJg1:
+        return lblPtJg1;
+    case Rotulo::lblJogadas1:
+        return lblJogadas1;
+    case Rotulo::lblJogador2:
+        return lblJogador2;
+    case Rotulo::lblPtJg2:
+        return lblPtJg2;
+    case Rotulo::lblJogadas2:
+        return lblJogadas2;
+    }
+    return lblJogador1;
+}
+
+QProgressBar *TForm1::barra(Barra bar) const
+{
+    return bar == Barra::pgbJg1 ? pgbJg1 : pgbJg2;
+}
+
+std::span<TControleCarta *const> TForm1::cardControls() const
+{
+    return controles_;
+}
+
+void TForm1::setCardImage(TControleCarta &card, int bitmapIndex)
+{
+    carta(card).image().SetBitmapIndex(bitmapIndex);
+}
+
+void TForm1::setCardVisible(TControleCarta &card, bool visible)
+{
+    carta(card).image().setVisible(visible);
+}
+
+void TForm1::setLabelText(Rotulo label, std::string_view text)
+{
+    QLabel *const target = rotulo(label);
+    target->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    target->adjustSize();
+}
+
+std::string TForm1::labelText(Rotulo label) const
+{
+    return rotulo(label)->text().toStdString();
+}
+
+void TForm1::setLabelColor(Rotulo label, TColor color)
+{
+    QLabel *const target = rotulo(label);
+    QPalette palette = target->palette();
+    palette.setColor(QPalette::WindowText, toQColor(color));
+    target->setPalette(palette);
+}
+
+void TForm1::setBarMaximum(Barra bar, int maximum)
+{
+    barra(bar)->setMaximum(maximum);
+}
+
+void TForm1::setBarPosition(Barra bar, int position)
+{
+    barra(bar)->setValue(position);
+}
+
+void TForm1::setTimerInterval(int milliseconds)
+{
+    tmMarcaJogada->setInterval(milliseconds);
+}
+
+bool TForm1::isLevelChecked(ComandoNivel level) const
+{
+    switch (level) {
+    case ComandoNivel::mnPrin:
+        return mnPrin->isChecked();
+    case ComandoNivel::mnInter:
+        return mnInter->isChecked();
+    case ComandoNivel::mnMagico:
+        return mnMagico->isChecked();
+    }
+    return false;
+}
+
+void TForm1::showResult(std::string_view text)
+{
+    showMessage(applicationTitle(), QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+void TForm1::FormCreate()
+{
+    // A damaged settings file must not leave the generator unseeded, or every run would deal
+    // the same game; the error still reaches the user.
+    std::exception_ptr failure;
+    try {
+        Le_Config();
+    } catch (...) {
+        failure = std::current_exception();
+    }
+    randomize();
+    if (failure)
+        std::rethrow_exception(failure);
+}
+
+void TForm1::FormActivate()
+{
+    Ocupado = true;
+    Le_Config();
+    frmOpcoes->edtNomJog1->setText(QString::fromStdString(nameText(Config.Nome1)));
+    frmOpcoes->edtNomJog2->setText(QString::fromStdString(nameText(Config.Nome2)));
+    switch (Config.Velocidade) {
+    case 3000:
+        frmOpcoes->rabLenta->SetChecked(true);
+        break;
+    case 1000:
+        frmOpcoes->rabNormal->SetChecked(true);
+        break;
+    case 500:
+        frmOpcoes->rabRapida->SetChecked(true);
+        break;
+    default:
+        break;
+    }
+    setLevelMarks(Config.Nivel == 1 ? ComandoNivel::mnPrin
+            : Config.Nivel == 2     ? ComandoNivel::mnInter
+                                    : ComandoNivel::mnMagico);
+    Inic_Jogo();
+    PrimeiraVez = true;
+    frmEscolhe->ShowModal();
+    Ocupado = false;
+}
+
+void TForm1::Novo1Click()
+{
+    Ocupado = true;
+    Inic_Jogo();
+    Ocupado = false;
+}
+
+void TForm1::mnPrinClick()
+{
+    chooseLevel(ComandoNivel::mnPrin);
+}
+
+void TForm1::mnInterClick()
+{
+    chooseLevel(ComandoNivel::mnInter);
+}
+
+void TForm1::mnMagicoClick()
+{
+    chooseLevel(ComandoNivel::mnMagico);
+}
+
+void TForm1::chooseLevel(ComandoNivel level)
+{
+    Ocupado = true;
+    setLevelMarks(level);
+    Inic_Jogo();
+    Ocupado = false;
+}
+
+void TForm1::setLevelMarks(ComandoNivel level)
+{
+    mnPrin->setChecked(level == ComandoNivel::mnPrin);
+    PopPrin->setChecked(level == ComandoNivel::mnPrin);
+    mnInter->setChecked(level == ComandoNivel::mnInter);
+    PopInter->setChecked(level == ComandoNivel::mnInter);
+    mnMagico->setChecked(level == ComandoNivel::mnMagico);
+    PopMagico->setChecked(level == ComandoNivel::mnMagico);
+}
+
+void TForm1::mnOpcoesClick()
+{
+    frmOpcoes->ShowModal();
+}
+
+void TForm1::mnTipoJogoClick()
+{
+    frmEscolhe->ShowModal();
+}
+
+void TForm1::mnMostraTodosClick()
+{
+    Mostra_Todos();
+}
+
+void TForm1::mnSairClick()
+{
+    close();
+}
+
+void TForm1::AjudadoMemo1Click()
+{
+    frmAjuda->ShowModal();
+}
+
+void TForm1::mnSobreClick()
+{
+    f_sobre->ShowModal();
+}
+
+void TForm1::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (activationScheduled_)
+        return;
+    activationScheduled_ = true;
+    // Once the window is on the screen and the message loop runs; waiting for the window
+    // system to activate it would never happen under an X server without a window manager.
+    QTimer::singleShot(0, this, guarded([this] { FormActivate(); }));
+}
+
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+    runGuarded([this, event] { FormClose(*event); });
+}
+
+void TForm1::FormClose(QCloseEvent &event)
+{
+    if (!confirm(QStringLiteral("Do you really want to exit ?")))
+        return;
+    Config.Nivel = mnPrin->isChecked() ? 1 : mnInter->isChecked() ? 2 : 3;
+    Grava_Config();
+    event.accept();
+    QCoreApplication::quit();
+}
+
+void TForm1::contextMenuEvent(QContextMenuEvent *event)
+{
+    PopupMenu1->popup(event->globalPos());
+}
