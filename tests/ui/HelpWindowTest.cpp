@@ -1,6 +1,13 @@
 // SPDX-License-Identifier: MIT
-// The help window on its own: its controls, the help text and the ways it closes.
+// The help window: its controls, the help text and the ways it closes, and both information
+// windows opened from the running game.
+#include "About.h"
+#include "GameWindowsFixture.h"
+#include "Globais.h"
+#include "Timer.h"
 #include "UHelp.h"
+#include "Uescolhe.h"
+#include "memo.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -8,7 +15,9 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
+#include <array>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace brivmemo::test {
 namespace {
@@ -187,6 +196,111 @@ TEST_F(HelpWindowTest, OkEnterAndTheTitleBarCloseTheWindowButEscDoesNot)
             EXPECT_EQ(window.result(), closing.result) << closing.name;
         }
     }
+}
+
+// The help and about windows opened from the running game.
+class HelpFromTheGameTest : public GameWindowsTest {
+protected:
+    void SetUp() override
+    {
+        GameWindowsTest::SetUp();
+        createWindows();
+        showAndActivate(form(), [](QWidget &) { frmEscolhe->cmdOK->click(); });
+    }
+
+    void pressF1()
+    {
+        activate(form());
+        QTest::keyClick(&form(), Qt::Key_F1);
+        processPendingEvents();
+    }
+
+    // Two face-down places that do not match.
+    std::pair<int, int> missingPair() const
+    {
+        const TTabuleiro &board = form().Tabuleiro;
+        for (int second = 2; second <= NumLugares; ++second) {
+            if (board.Cartas[second].Valor != board.Cartas[1].Valor)
+                return {1, second};
+        }
+        return {0, 0};
+    }
+};
+
+TEST_F(HelpFromTheGameTest, F1AndTheMenuShowTheWindowsModallyUntilTheirOkIsPressed)
+{
+    struct Case {
+        const char *name;
+        std::function<void()> command;
+        QWidget *window;
+        QPushButton *ok;
+        QWidget *focused;
+    };
+    const std::vector<Case> cases {
+        {"F1", [this] { pressF1(); }, frmAjuda, frmAjuda->BitBtn1, frmAjuda->Memtexto},
+        {"help item", [this] { form().AjudadoMemo1->trigger(); }, frmAjuda, frmAjuda->BitBtn1,
+            frmAjuda->Memtexto},
+        {"about item", [this] { form().mnSobre->trigger(); }, f_sobre, f_sobre->BitBtn1, nullptr},
+    };
+    for (const Case &opening : cases) {
+        SCOPED_TRACE(opening.name);
+        QWidget *opened = nullptr;
+        QWidget *focused = nullptr;
+        whenModal([&](QWidget &modal) {
+            opened = &modal;
+            focused = modal.focusWidget();
+            EXPECT_TRUE(modal.isModal());
+            QTest::keyClick(&modal, Qt::Key_Escape);
+            EXPECT_TRUE(modal.isVisible()) << "Esc leaves it open";
+            opening.ok->click();
+        });
+        opening.command();
+        processPendingEvents();
+        EXPECT_EQ(opened, opening.window);
+        if (opening.focused != nullptr) {
+            EXPECT_EQ(focused, opening.focused);
+        }
+        EXPECT_FALSE(opening.window->isVisible());
+    }
+}
+
+TEST_F(HelpFromTheGameTest, TheMoveInProgressEndsBehindTheOpenHelpWindow)
+{
+    const auto [first, second] = missingPair();
+    ASSERT_NE(first, 0);
+    QTest::mouseClick(&form().image(first), Qt::LeftButton);
+    QTest::mouseClick(&form().image(second), Qt::LeftButton);
+    ASSERT_TRUE(form().tmMarcaJogada->isActive());
+    ASSERT_TRUE(Ocupado);
+
+    // What the tick left while the help window was still open.
+    struct AfterTick {
+        bool helpOpen;
+        bool timerActive;
+        bool locked;
+        int turned;
+        std::array<int, 2> pictures;
+        int mistakes;
+        bool secondPlayersTurn;
+    };
+    std::optional<AfterTick> afterTick;
+    whenModal([&](QWidget &help) {
+        form().tmMarcaJogada->Timer();
+        afterTick = AfterTick {help.isVisible(), form().tmMarcaJogada->isActive(), Ocupado,
+            form().CartasViradas, {form().image(first).BitmapIndex(), form().image(second).BitmapIndex()},
+            Jogador1.Erros, Jogador2.Vez};
+        frmAjuda->BitBtn1->click();
+    });
+    pressF1();
+    ASSERT_TRUE(afterTick.has_value());
+    EXPECT_TRUE(afterTick->helpOpen);
+    EXPECT_FALSE(afterTick->timerActive);
+    EXPECT_FALSE(afterTick->locked);
+    EXPECT_EQ(afterTick->turned, 0);
+    EXPECT_EQ(afterTick->pictures, (std::array<int, 2> {0, 0})) << "both cards face down again";
+    EXPECT_EQ(afterTick->mistakes, 1);
+    EXPECT_TRUE(afterTick->secondPlayersTurn);
+    EXPECT_FALSE(frmAjuda->isVisible());
 }
 
 } // namespace
