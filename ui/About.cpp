@@ -78,7 +78,7 @@ Tf_sobre::Tf_sobre(QWidget *parent)
     Panel1->setBevelOuter(TBevelCut::bvLowered);
     Panel1->setFont(panelFont());
     QPalette blackText = Panel1->palette();
-    blackText.setColor(QPalette::WindowText, Qt::black);
+    blackText.setColor(Panel1->foregroundRole(), Qt::black);
     Panel1->setPalette(blackText);
     auto *const pageLayout = new QVBoxLayout(TabSheet1);
     pageLayout->setContentsMargins(0, 0, 0, 0);

@@ -96,7 +96,7 @@ TfrmAjuda::TfrmAjuda(QWidget *parent)
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setFont(titleFont());
     QPalette blueText = Label1->palette();
-    blueText.setColor(QPalette::WindowText, Qt::blue);
+    blueText.setColor(Label1->foregroundRole(), Qt::blue);
     Label1->setPalette(blueText);
     Label1->move(10, 11);
     Label1->adjustSize();

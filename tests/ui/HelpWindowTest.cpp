@@ -15,6 +15,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <array>
 #include <gtest/gtest.h>
 #include <optional>
@@ -95,10 +96,22 @@ TEST_F(HelpWindowTest, TitleIsLargeBoldAndBlueAndTheTextWrapsBesideAScrollBar)
     EXPECT_EQ(window.Label1->text(), QStringLiteral("Welcome to Brivosta Memory Game Help"));
     EXPECT_EQ(window.Label1->font().pixelSize(), 16);
     EXPECT_TRUE(window.Label1->font().bold());
-    EXPECT_EQ(window.Label1->palette().color(QPalette::WindowText), QColor(Qt::blue));
+    window.show();
+    QImage title(window.Label1->size(), QImage::Format_RGB32);
+    window.Label1->render(&title);
+    int blue = 0;
+    int dark = 0;
+    for (int y = 0; y < title.height(); ++y) {
+        for (int x = 0; x < title.width(); ++x) {
+            const QColor pixel = title.pixelColor(x, y);
+            blue += pixel == QColor(Qt::blue) ? 1 : 0;
+            dark += std::max({pixel.red(), pixel.green(), pixel.blue()}) < 96 ? 1 : 0;
+        }
+    }
+    EXPECT_GT(blue, 100) << "the letters are blue";
+    EXPECT_EQ(dark, 0) << "and not black";
 
     EXPECT_TRUE(window.Memtexto->isReadOnly());
-    window.show();
     EXPECT_TRUE(window.Memtexto->verticalScrollBar()->isVisible());
     EXPECT_FALSE(window.Memtexto->horizontalScrollBar()->isVisible()) << "long lines wrap";
 }
