@@ -11,7 +11,7 @@ packages=(
   clang libclang-rt-14-dev
   xvfb xauth xdotool imagemagick x11-utils
   desktop-file-utils appstream dpkg-dev file
-  fonts-dejavu-core
+  fonts-dejavu-core fonts-liberation2
 )
 
 missing=()

@@ -54,7 +54,6 @@ TForm1::TForm1(QWidget *parent)
     setWindowTitle(QStringLiteral("Brivosta Memory Game"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/main.png")));
     setFont(windowFont());
-    setBackgroundRole(QPalette::Button);
 
     auto *client = new QWidget(this);
     client->setFixedSize(ClientWidth, ClientHeight);
@@ -89,7 +88,6 @@ void TForm1::createTable()
     PnBaralho->setObjectName(QStringLiteral("PnBaralho"));
     PnBaralho->setGeometry(38, -8, 722, 455);
     PnBaralho->setAutoFillBackground(true);
-    PnBaralho->setBackgroundRole(QPalette::Window);
     QPalette green = PnBaralho->palette();
     green.setColor(QPalette::Window, toQColor(clGreen));
     PnBaralho->setPalette(green);
@@ -123,6 +121,8 @@ QLabel *TForm1::addLabel(QWidget *parent, const char *name, const QString &text,
     label->setObjectName(QString::fromLatin1(name));
     // Names are shown as typed, never read as markup.
     label->setTextFormat(Qt::PlainText);
+    // The turn colours are set on this role, whatever background the label lies on.
+    label->setForegroundRole(QPalette::WindowText);
     label->setText(text);
     label->move(left, top);
     label->adjustSize();
@@ -322,7 +322,11 @@ void TForm1::setBarMaximum(Barra bar, int maximum)
 
 void TForm1::setBarPosition(Barra bar, int position)
 {
-    barra(bar)->setValue(position);
+    QProgressBar *const target = barra(bar);
+    target->setValue(position);
+    // The bar repaints by itself only for steps it takes to be a chunk wide, which one pair
+    // of the 200 points is not in this style, although the style draws it.
+    target->update();
 }
 
 void TForm1::setTimerInterval(int milliseconds)

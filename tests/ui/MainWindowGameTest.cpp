@@ -19,6 +19,27 @@ namespace {
 
 using Strategy = ClickingPlayer::Strategy;
 
+// Counts the paint events of a widget while it lives.
+class PaintCounter : public QObject {
+public:
+    PaintCounter(QWidget &widget, int &paints)
+        : paints_(paints)
+    {
+        widget.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints_;
+        return false;
+    }
+
+private:
+    int &paints_;
+};
+
 struct GameCase {
     const char *name;
     bool againstComputer;
@@ -73,7 +94,7 @@ protected:
         return {0, 0};
     }
 
-    QColor textColor(const QLabel *label) const { return label->palette().color(QPalette::WindowText); }
+    QColor textColor(const QLabel *label) const { return label->palette().color(label->foregroundRole()); }
 };
 
 class MainWindowGameTest : public PlayingTest, public ::testing::WithParamInterface<GameCase> { };
@@ -145,6 +166,17 @@ TEST_F(MainWindowMoveTest, AMissShowsBothFacesUntilTheTimerTickThenPassesTheTurn
         EXPECT_EQ(textColor(label), Qt::black) << label->objectName().toStdString();
     for (const QLabel *label : {form().lblJogador2, form().lblJogadas2, form().lblPtJg2})
         EXPECT_EQ(textColor(label), Qt::red) << label->objectName().toStdString();
+}
+
+TEST_F(MainWindowMoveTest, OnePairShowsOnTheBarAtOnce)
+{
+    startGame(true, &TForm1::Novo1Click, 9);
+    processPendingEvents();
+    int paints = 0;
+    PaintCounter counter(*form().pgbJg2, paints);
+    form().setBarPosition(Barra::pgbJg2, 10);
+    processPendingEvents();
+    EXPECT_GT(paints, 0);
 }
 
 TEST_F(MainWindowMoveTest, TheTimerEndsTheMoveWhileAModalWindowIsOpen)
