@@ -10,7 +10,8 @@ constexpr int YellowRings = 2;
 } // namespace
 
 TableFocusFrame::TableFocusFrame(QWidget &table)
-    : QWidget(&table)
+    : QWidget(table.parentWidget())
+    , table_(table)
 {
     setObjectName(QStringLiteral("TableFocusFrame"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -20,7 +21,7 @@ TableFocusFrame::TableFocusFrame(QWidget &table)
 
 void TableFocusFrame::surround(const QRect &card)
 {
-    setGeometry(card.adjusted(-Width, -Width, Width, Width));
+    setGeometry(card.translated(table_.pos()).adjusted(-Width, -Width, Width, Width));
     raise();
 }
 

@@ -4,6 +4,7 @@
 #include "About.h"
 #include "ApplicationTitle.h"
 #include "ErrorBox.h"
+#include "KeyboardAndAccessibility.h"
 #include "ListResource.h"
 #include "MMBitmapList.h"
 #include "MMCheck.h"
@@ -12,6 +13,7 @@
 #include "Random.h"
 #include "SettingsFile.h"
 #include "SystemColors.h"
+#include "TablePlaceAccessible.h"
 #include "Timer.h"
 #include "UHelp.h"
 #include "Uescolhe.h"
@@ -59,11 +61,14 @@ TForm1::TForm1(QWidget *parent)
     client->setFixedSize(ClientWidth, ClientHeight);
     setCentralWidget(client);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // The frame's top-left corner at the screen's; the window manager places it no other way.
+    move(0, 0);
 
     createTable();
     createPlayerBoxes();
     createMainMenu();
     createContextMenu();
+    addKeyboardAndAccessibility(*this);
 
     tmMarcaJogada = new TTimer(this);
     tmMarcaJogada->setObjectName(QStringLiteral("tmMarcaJogada"));
@@ -288,11 +293,13 @@ std::span<TControleCarta *const> TForm1::cardControls() const
 void TForm1::setCardImage(TControleCarta &card, int bitmapIndex)
 {
     carta(card).image().SetBitmapIndex(bitmapIndex);
+    TablePlaceAccessible::announceChange(carta(card).image());
 }
 
 void TForm1::setCardVisible(TControleCarta &card, bool visible)
 {
     carta(card).image().setVisible(visible);
+    TablePlaceAccessible::announceChange(carta(card).image());
 }
 
 void TForm1::setLabelText(Rotulo label, std::string_view text)
