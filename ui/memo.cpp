@@ -61,7 +61,7 @@ TForm1::TForm1(QWidget *parent)
     client->setFixedSize(ClientWidth, ClientHeight);
     setCentralWidget(client);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    // The frame's top-left corner at the screen's; the window manager places it no other way.
+    // Placed by the program, so a window manager keeps the frame at the screen's top-left corner.
     move(0, 0);
 
     createTable();

@@ -34,6 +34,7 @@ TEST_F(MainWindowLayoutTest, HasAFixedFrameAroundItsClientAreaAtTheScreenCorner)
     EXPECT_EQ(form().size().height(), 534 + form().menuBar()->height());
     EXPECT_FALSE(form().windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     EXPECT_TRUE(form().windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_TRUE(form().testAttribute(Qt::WA_Moved));
     EXPECT_EQ(form().pos(), QPoint(0, 0));
     EXPECT_EQ(form().font().family(), "MS Sans Serif");
     EXPECT_EQ(form().font().pixelSize(), 11);
