@@ -1,60 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "MMBevel.h"
 
-#include "Canvas.h"
+#include "Frame3D.h"
 #include "SystemColors.h"
 
 #include <QPainter>
-#include <algorithm>
-#include <cstdint>
-#include <limits>
 
 namespace brivmemo {
 
-namespace {
-
-int clampToInt(std::int64_t value)
-{
-    return static_cast<int>(
-        std::clamp<std::int64_t>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
-}
-
-// Widths may be as large as an int holds, so the arithmetic must not overflow.
-TRect shrunk(const TRect &rect, int by)
-{
-    return TRect {clampToInt(std::int64_t {rect.Left} + by), clampToInt(std::int64_t {rect.Top} + by),
-        clampToInt(std::int64_t {rect.Right} - by), clampToInt(std::int64_t {rect.Bottom} - by)};
-}
-
-} // namespace
-
 void DrawEdgeFrame(QPainter &canvas, TRect &rect, TColor topColor, TColor bottomColor, int width)
 {
-    if (width <= 0)
-        return;
-    const QColor top = toQColor(topColor);
-    const QColor bottom = toQColor(bottomColor);
-    const std::int64_t left = rect.Left;
-    const std::int64_t upper = rect.Top;
-    const std::int64_t right = std::int64_t {rect.Right} - 1;
-    const std::int64_t lower = std::int64_t {rect.Bottom} - 1;
-    // Once a frame has shrunk past both spans of the rectangle, it and every later one lie
-    // wholly outside it, where the clip would drop them anyway.
-    const std::int64_t frames = std::min<std::int64_t>(width, std::max(right - left, lower - upper) + 1);
-    canvas.save();
-    canvas.setClipRect(toQRect(rect), Qt::IntersectClip);
-    for (std::int64_t k = 0; k < frames; ++k) {
-        const auto point
-            = [](std::int64_t x, std::int64_t y) { return QPoint(clampToInt(x), clampToInt(y)); };
-        const std::array<QPoint, 3> topEdges
-            = {point(left + k, lower - k), point(left + k, upper + k), point(right - k, upper + k)};
-        const std::array<QPoint, 3> bottomEdges
-            = {point(right - k, upper + k), point(right - k, lower - k), point(left + k - 1, lower - k)};
-        drawPolyline(canvas, topEdges, top);
-        drawPolyline(canvas, bottomEdges, bottom);
-    }
-    canvas.restore();
-    rect = shrunk(rect, width);
+    Frame3D(canvas, rect, toQColor(topColor), toQColor(bottomColor), width);
 }
 
 template<typename T> void TMMBevel::store(T &field, T value)
@@ -144,7 +100,7 @@ TRect TMMBevel::PaintBevel(QPainter &canvas, const TRect &rect, TBevelBorder bor
     if (border == TBevelBorder::Paint)
         DrawEdgeFrame(canvas, r, BorderColor(), BorderColor(), borderWidth_);
     else if (borderWidth_ > 0)
-        r = shrunk(r, borderWidth_);
+        r = insetRect(r, borderWidth_);
     if (bevelInner_ == TBevelCut::bvLowered)
         DrawEdgeFrame(canvas, r, InnerShadowColor(), InnerLightColor(), bevelInnerWidth_);
     else if (bevelInner_ == TBevelCut::bvRaised)
