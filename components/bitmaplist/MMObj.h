@@ -80,8 +80,9 @@ public:
     TMMBevel &Bevel() const { return *bevel_; }
 
     bool Transparent() const { return transparent_; }
-    // Repaints at once.
-    void SetTransparent(bool transparent);
+    // Repaints at once. Virtual so that a control with its own painting rule keeps it even
+    // when it is set through this base.
+    virtual void SetTransparent(bool transparent);
 
     TColor Color() const { return color_; }
     void SetColor(TColor color);

@@ -69,7 +69,7 @@ public:
 
     // Here Transparent only decides whether Color fills the background: the button always
     // paints its whole rectangle, showing its parent's background when transparent.
-    void SetTransparent(bool transparent);
+    void SetTransparent(bool transparent) override;
 
     // The frame of the glyph strip for a state; empty without a bitmap.
     TRect GetGlyphRect(TRadioState state) const;

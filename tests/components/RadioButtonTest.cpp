@@ -36,6 +36,16 @@ TEST(RadioButtonTest, StartsUncheckedTransparentWithFourFrames)
     EXPECT_EQ(button.focusPolicy(), Qt::NoFocus);
 }
 
+TEST(RadioButtonTest, StaysOpaqueToQtWhenTransparentIsSetThroughTheBaseClass)
+{
+    TMMBitmapRadioButton button;
+    TMMGraphicControl &control = button;
+    control.SetTransparent(false);
+    control.SetTransparent(true);
+    EXPECT_TRUE(button.Transparent());
+    EXPECT_TRUE(button.testAttribute(Qt::WA_OpaquePaintEvent));
+}
+
 TEST(RadioButtonTest, BufferFollowsTheSize)
 {
     QWidget window;
