@@ -1,0 +1,132 @@
+# SPDX-License-Identifier: MIT
+# Sourced by the end-to-end scripts that run inside a virtual X server: bounded waits, finding
+# the program's windows by title and width, and looking at the cards of the main window.
+
+# Polls until the command succeeds, for at most 30 seconds.
+wait_until() {
+  local _
+  for _ in $(seq 300); do
+    if "$@"; then return 0; fi
+    sleep 0.1
+  done
+  echo "timed out waiting for: $*" >&2
+  return 1
+}
+
+window_width() {
+  xdotool getwindowgeometry "$1" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p'
+}
+
+window_height() {
+  xdotool getwindowgeometry "$1" | sed -n 's/.*Geometry: [0-9]*x\([0-9]*\).*/\1/p'
+}
+
+# The visible window with this title and, when given, this width.
+window_of() {
+  local title=$1 width=${2:-} id
+  for id in $(xdotool search --onlyvisible --name "^$title\$" 2> /dev/null); do
+    if [ -z "$width" ] || [ "$(window_width "$id")" = "$width" ]; then
+      echo "$id"
+      return 0
+    fi
+  done
+  return 1
+}
+
+shows() { window_of "$@" > /dev/null; }
+gone() { ! window_of "$@" > /dev/null; }
+
+# A visible window with this title other than the given one.
+another_window_of() {
+  local title=$1 other=$2 id
+  for id in $(xdotool search --onlyvisible --name "^$title\$" 2> /dev/null); do
+    if [ "$id" != "$other" ]; then
+      echo "$id"
+      return 0
+    fi
+  done
+  return 1
+}
+
+# Without a window manager nothing gives a window the focus but us.
+focus() { xdotool windowfocus --sync "$1"; }
+
+fail() {
+  echo "FAILED: $*" >&2
+  exit 1
+}
+
+# The program is built with AddressSanitizer in the test tree. Qt, fontconfig and the X
+# libraries keep allocations until exit; the suppressions name only those libraries.
+export QT_QPA_PLATFORM=xcb
+export LSAN_OPTIONS="suppressions=$(dirname "${BASH_SOURCE[0]}")/lsan.supp:print_suppressions=0"
+
+# The card grid of the main window: the client area is 800 x 534 under the menu bar, the card
+# panel starts at (38, -8) in it, and each card is 82 pixels square.
+readonly card_lefts=(16 102 190 277 364 451 539 626)
+readonly card_tops=(20 106 192 278 364)
+main_window=""
+menu_bar_height=0
+
+# Remembers the main window, for the card helpers below.
+use_main_window() {
+  main_window=$1
+  menu_bar_height=$(($(window_height "$main_window") - 534))
+}
+
+# The top-left corner of place 1..40 in the main window, as "x y".
+card_corner() {
+  local place=$(($1 - 1))
+  echo "$((38 + card_lefts[place % 8])) $((menu_bar_height - 8 + card_tops[place / 8]))"
+}
+
+click_card() {
+  local x y
+  read -r x y <<< "$(card_corner "$1")"
+  xdotool mousemove --window "$main_window" $((x + 41)) $((y + 41)) click 1
+}
+
+# Saves what place 1..40 shows on the screen into a picture file.
+capture_card() {
+  local x y
+  read -r x y <<< "$(card_corner "$1")"
+  import -window "$main_window" -crop "82x82+$x+$y" +repage "$2"
+}
+
+# The number of pixels in which two pictures of the same size differ.
+differing_pixels() {
+  compare -metric AE "$1" "$2" null: 2>&1 | sed -n 's/^\([0-9]*\).*/\1/p'
+}
+
+# How many pixels differ between what two places show now; nothing when a capture failed.
+cards_difference() {
+  capture_card "$1" card_a.png && capture_card "$2" card_b.png && differing_pixels card_a.png card_b.png
+}
+
+# Place 8 is never clicked by the tests, so while the table is dealt it shows the card back.
+cards_look_alike() { [ "$(cards_difference "$@")" = 0 ]; }
+
+cards_look_different() {
+  local count
+  count=$(cards_difference "$@")
+  [ -n "$count" ] && [ "$count" -gt 0 ]
+}
+
+# Whether place 1..40 no longer shows the picture saved in the file.
+card_changed_from() {
+  local count
+  capture_card "$1" card_now.png || return 1
+  count=$(differing_pixels card_now.png "$2")
+  [ -n "$count" ] && [ "$count" -gt 0 ]
+}
+
+# One move of the human player on a freshly dealt table: places 1 and 2 turn face up, then the
+# pacing timer ends the move (both turn back, or both leave the table as a pair).
+play_one_move() {
+  click_card 1
+  wait_until cards_look_different 1 8 || fail "place 1 did not turn face up"
+  click_card 2
+  wait_until cards_look_different 2 8 || fail "place 2 did not turn face up"
+  capture_card 1 face_up.png
+  wait_until card_changed_from 1 face_up.png || fail "the move was never ended"
+}
