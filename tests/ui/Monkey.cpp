@@ -165,6 +165,7 @@ void Monkey::runMenuCommand()
 
 void Monkey::requestExit()
 {
+    const int questionsBefore = questions_;
     switch (below(4)) {
     case 0:
         action_ = "exit by mnSair";
@@ -182,6 +183,8 @@ void Monkey::requestExit()
         form_.close();
         break;
     }
+    if (questions_ != questionsBefore + 1)
+        ADD_FAILURE() << "the exit question was asked " << questions_ - questionsBefore << " times";
     if (!form_.isVisible()) {
         ADD_FAILURE() << "the main window closed on an exit answered \"&No\"";
         form_.show();
@@ -401,6 +404,8 @@ QAbstractButton *Monkey::answer(QMessageBox &box)
         lastError_ = box.text();
     } else if (box.icon() == QMessageBox::NoIcon) {
         ++results_;
+    } else if (box.text() == QStringLiteral("Do you really want to exit ?")) {
+        ++questions_;
     }
     fireTimerSometimes();
     for (QAbstractButton *const button : box.buttons()) {

@@ -77,6 +77,7 @@ private:
     std::string action_;
     int errorBoxes_ = 0;
     int results_ = 0;
+    int questions_ = 0;
     QString lastError_;
 };
 
