@@ -44,15 +44,15 @@ template<typename T, std::size_t N> const T &pick(const std::array<T, N> &items,
 Monkey::Monkey(TForm1 &form, std::uint32_t seed)
     : form_(form)
     , random_(seed)
+    , previousHook_(setMessageBoxHook([this](QMessageBox &box) { return answer(box); }))
 {
-    setMessageBoxHook([this](QMessageBox &box) { return answer(box); });
     clockOf(*form_.tmMarcaJogada).blockSignals(true);
 }
 
 Monkey::~Monkey()
 {
     clockOf(*form_.tmMarcaJogada).blockSignals(false);
-    setMessageBoxHook({});
+    setMessageBoxHook(previousHook_);
 }
 
 int Monkey::below(int bound)

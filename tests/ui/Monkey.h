@@ -6,6 +6,8 @@
 // inputs, so a failing step can be replayed.
 #pragma once
 
+#include "MessageBoxes.h"
+
 #include <QString>
 #include <cstdint>
 #include <random>
@@ -74,6 +76,7 @@ private:
 
     TForm1 &form_;
     std::mt19937 random_;
+    MessageBoxHook previousHook_;
     std::string action_;
     int errorBoxes_ = 0;
     int results_ = 0;
