@@ -57,7 +57,7 @@ int TableAccessible::indexOfChild(const QAccessibleInterface *child) const
 {
     if (child == nullptr)
         return -1;
-    const auto found = std::find(places_.begin(), places_.end(), child->object());
+    const auto *const found = std::find(places_.begin(), places_.end(), child->object());
     return found == places_.end() ? -1 : static_cast<int>(found - places_.begin());
 }
 
