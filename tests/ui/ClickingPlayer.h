@@ -3,7 +3,7 @@
 // controls, and ends each move by running the window's timer tick, as the message loop would.
 #pragma once
 
-#include <array>
+#include "TableMemory.h"
 
 class TForm1;
 
@@ -23,19 +23,12 @@ public:
     int playGame(int maxMoves = 500);
 
 private:
-    static constexpr int Faces = 20;
-
     void playMove();
     void click(int place);
-    void observe();
-    bool faceDown(int place) const;
-    int unseenPlace(int except) const;
-    int seenPartner(int place) const;
-    int knownPairPlace() const;
 
     TForm1 &form_;
     Strategy strategy_;
-    std::array<int, 41> faceAt_ {};
+    TableMemory memory_;
 };
 
 } // namespace brivmemo::test

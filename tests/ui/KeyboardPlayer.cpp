@@ -2,7 +2,6 @@
 #include "KeyboardPlayer.h"
 
 #include "TableKeyboard.h"
-#include "Timer.h"
 #include "memo.h"
 
 #include <QTest>
@@ -11,11 +10,6 @@
 namespace brivmemo::test {
 
 namespace {
-
-std::size_t slot(int place)
-{
-    return static_cast<std::size_t>(place);
-}
 
 TableKeyboard &keyboardOf(TForm1 &form)
 {
@@ -30,6 +24,7 @@ TableKeyboard &keyboardOf(TForm1 &form)
 KeyboardPlayer::KeyboardPlayer(TForm1 &form)
     : form_(form)
     , keyboard_(keyboardOf(form))
+    , memory_(form)
 { }
 
 void KeyboardPlayer::press(Qt::Key key, Qt::KeyboardModifiers modifiers) const
@@ -67,72 +62,18 @@ bool KeyboardPlayer::turn(int place, Qt::Key key) const
 
 int KeyboardPlayer::playGame(int maxMoves)
 {
-    for (int moves = 1; moves <= maxMoves; ++moves) {
-        if (form_.JogadorAtual->Tipo == 1)
-            playMove();
-        if (form_.CartasViradas != 2 || !form_.tmMarcaJogada->isActive())
-            return -1;
-        observe();
-        form_.tmMarcaJogada->Timer();
-        if (!form_.tmMarcaJogada->isActive() && Ocupado)
-            return moves;
-    }
-    return -1;
+    return playUntilOver(form_, memory_, maxMoves, [this] { playMove(); });
 }
 
 void KeyboardPlayer::playMove()
 {
-    const int known = knownPairPlace();
-    const int first = known != 0 ? known : unseenPlace(0);
+    const int known = memory_.knownPairPlace();
+    const int first = known != 0 ? known : memory_.unseenPlace(0);
     if (!turn(first, Qt::Key_Space))
         return;
-    observe();
-    const int partner = seenPartner(first);
-    turn(partner != 0 ? partner : unseenPlace(first), Qt::Key_Return);
-}
-
-void KeyboardPlayer::observe()
-{
-    for (int place = 1; place <= NumLugares; ++place) {
-        const TMMBitmapListImage &card = form_.image(place);
-        if (!card.isHidden() && card.BitmapIndex() > 0)
-            faceAt_[slot(place)] = card.BitmapIndex();
-    }
-}
-
-bool KeyboardPlayer::faceDown(int place) const
-{
-    const TMMBitmapListImage &card = form_.image(place);
-    return !card.isHidden() && card.BitmapIndex() == 0;
-}
-
-int KeyboardPlayer::unseenPlace(int except) const
-{
-    for (int place = 1; place <= NumLugares; ++place) {
-        if (place != except && faceDown(place) && faceAt_[slot(place)] == 0)
-            return place;
-    }
-    return 0;
-}
-
-int KeyboardPlayer::seenPartner(int place) const
-{
-    if (faceAt_[slot(place)] == 0)
-        return 0;
-    for (int other = 1; other <= NumLugares; ++other) {
-        if (other != place && faceDown(other) && faceAt_[slot(other)] == faceAt_[slot(place)])
-            return other;
-    }
-    return 0;
-}
-
-int KeyboardPlayer::knownPairPlace() const
-{
-    for (int place = 1; place <= NumLugares; ++place) {
-        if (faceDown(place) && faceAt_[slot(place)] != 0 && seenPartner(place) != 0)
-            return place;
-    }
-    return 0;
+    memory_.observe();
+    const int partner = memory_.seenPartner(first);
+    turn(partner != 0 ? partner : memory_.unseenPlace(first), Qt::Key_Return);
 }
 
 } // namespace brivmemo::test

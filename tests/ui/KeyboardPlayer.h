@@ -5,8 +5,9 @@
 // ended by running the window's timer tick, as the message loop would.
 #pragma once
 
+#include "TableMemory.h"
+
 #include <Qt>
-#include <array>
 
 class TForm1;
 class TableKeyboard;
@@ -34,15 +35,10 @@ public:
 
 private:
     void playMove();
-    void observe();
-    bool faceDown(int place) const;
-    int unseenPlace(int except) const;
-    int seenPartner(int place) const;
-    int knownPairPlace() const;
 
     TForm1 &form_;
     TableKeyboard &keyboard_;
-    std::array<int, 41> faceAt_ {};
+    TableMemory memory_;
 };
 
 } // namespace brivmemo::test
