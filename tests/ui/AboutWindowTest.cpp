@@ -3,6 +3,7 @@
 #include "About.h"
 #include "BriCtrls.h"
 #include "BriUrl.h"
+#include "ModalWindowProbe.h"
 #include "SystemColors.h"
 
 #include <QDir>
@@ -12,7 +13,6 @@
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QTextLayout>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace brivmemo::test {
@@ -20,19 +20,7 @@ namespace {
 
 class AboutWindowTest : public testing::Test {
 protected:
-    // Runs the action inside the window's modal loop; tells whether the window was still open
-    // right after it. A window left open is hidden then, which ends the loop.
-    bool openAfter(const std::function<void()> &action)
-    {
-        bool open = false;
-        QTimer::singleShot(0, &window, [&] {
-            action();
-            open = window.isVisible();
-            window.hide();
-        });
-        window.ShowModal();
-        return open;
-    }
+    bool openAfter(const std::function<void()> &action) { return test::openAfter(window, action); }
 
     Tf_sobre window;
 };

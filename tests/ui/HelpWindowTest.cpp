@@ -2,8 +2,9 @@
 // The help window: its controls, the help text and the ways it closes, and both information
 // windows opened from the running game.
 #include "About.h"
-#include "GameWindowsFixture.h"
+#include "DealtGameFixture.h"
 #include "Globais.h"
+#include "ModalWindowProbe.h"
 #include "Timer.h"
 #include "UHelp.h"
 #include "Uescolhe.h"
@@ -14,7 +15,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
-#include <QTimer>
 #include <algorithm>
 #include <array>
 #include <gtest/gtest.h>
@@ -37,19 +37,7 @@ int leadingBlanks(const QString &line)
 
 class HelpWindowTest : public testing::Test {
 protected:
-    // Runs the action inside the window's modal loop; tells whether the window was still open
-    // right after it. A window left open is hidden then, which ends the loop.
-    bool openAfter(const std::function<void()> &action)
-    {
-        bool open = false;
-        QTimer::singleShot(0, &window, [&] {
-            action();
-            open = window.isVisible();
-            window.hide();
-        });
-        window.ShowModal();
-        return open;
-    }
+    bool openAfter(const std::function<void()> &action) { return test::openAfter(window, action); }
 
     QStringList helpLines() const { return window.Memtexto->toPlainText().split(QLatin1Char('\n')); }
 
@@ -212,11 +200,11 @@ TEST_F(HelpWindowTest, OkEnterAndTheTitleBarCloseTheWindowButEscDoesNot)
 }
 
 // The help and about windows opened from the running game.
-class HelpFromTheGameTest : public GameWindowsTest {
+class HelpFromTheGameTest : public DealtGameTest {
 protected:
     void SetUp() override
     {
-        GameWindowsTest::SetUp();
+        DealtGameTest::SetUp();
         createWindows();
         showAndActivate(form(), [](QWidget &) { frmEscolhe->cmdOK->click(); });
     }
@@ -226,17 +214,6 @@ protected:
         activate(form());
         QTest::keyClick(&form(), Qt::Key_F1);
         processPendingEvents();
-    }
-
-    // Two face-down places that do not match.
-    std::pair<int, int> missingPair() const
-    {
-        const TTabuleiro &board = form().Tabuleiro;
-        for (int second = 2; second <= NumLugares; ++second) {
-            if (board.Cartas[second].Valor != board.Cartas[1].Valor)
-                return {1, second};
-        }
-        return {0, 0};
     }
 };
 

@@ -3,29 +3,18 @@
 // dialog answered at start-up, the main window active.
 #pragma once
 
-#include "GameWindowsFixture.h"
+#include "DealtGameFixture.h"
 #include "KeyboardPlayer.h"
-#include "MMCheck.h"
-#include "Random.h"
-#include "Uescolhe.h"
-#include "memo.h"
 
-#include <QPushButton>
 #include <memory>
 
 namespace brivmemo::test {
 
-class KeyboardGameTest : public GameWindowsTest {
+class KeyboardGameTest : public DealtGameTest {
 protected:
     void startGame(bool againstComputer, void (TForm1::*chooseLevel)(), std::uint32_t seed)
     {
-        createWindows();
-        showAndActivate(form(), [againstComputer](QWidget &) {
-            (againstComputer ? frmEscolhe->rabComputador : frmEscolhe->rabHumano)->SetChecked(true);
-            frmEscolhe->cmdOK->click();
-        });
-        setRandomSeed(seed);
-        (form().*chooseLevel)();
+        DealtGameTest::startGame(againstComputer, chooseLevel, seed);
         player = std::make_unique<KeyboardPlayer>(form());
     }
 

@@ -2,7 +2,7 @@
 // Whole games on the real main window: cards clicked with the mouse, every move ended by the
 // window's timer tick, against each computer level and between two people.
 #include "ClickingPlayer.h"
-#include "GameWindowsFixture.h"
+#include "DealtGameFixture.h"
 #include "MMCheck.h"
 #include "Random.h"
 #include "Timer.h"
@@ -69,31 +69,9 @@ QString expectedResult(bool againstComputer)
     return QStringLiteral("Congratulations %1 you won. %2 do not give up, try again.").arg(winner, loser);
 }
 
-// The game-type dialog answered at start-up, then a new game dealt from a known seed.
-class PlayingTest : public GameWindowsTest {
+// A game dealt from a known seed, and the colour a label is written in.
+class PlayingTest : public DealtGameTest {
 protected:
-    void startGame(bool againstComputer, void (TForm1::*chooseLevel)(), std::uint32_t seed)
-    {
-        createWindows();
-        showAndActivate(form(), [againstComputer](QWidget &) {
-            (againstComputer ? frmEscolhe->rabComputador : frmEscolhe->rabHumano)->SetChecked(true);
-            frmEscolhe->cmdOK->click();
-        });
-        setRandomSeed(seed);
-        (form().*chooseLevel)();
-    }
-
-    // Two face-down places that do not match.
-    std::pair<int, int> missingPair() const
-    {
-        const TTabuleiro &board = form().Tabuleiro;
-        for (int second = 2; second <= NumLugares; ++second) {
-            if (board.Cartas[second].Valor != board.Cartas[1].Valor)
-                return {1, second};
-        }
-        return {0, 0};
-    }
-
     QColor textColor(const QLabel *label) const { return label->palette().color(label->foregroundRole()); }
 };
 
