@@ -8,6 +8,7 @@ set -euo pipefail
 
 program=$1
 artifacts=$2
+here=$(cd "$(dirname "$0")" && pwd)
 for tool in xvfb-run xdotool import; do
   command -v "$tool" > /dev/null || { echo "skipped: $tool is not installed"; exit 77; }
 done
@@ -21,38 +22,8 @@ if [ -z "${BRIVMEMO_E2E_INSIDE_X:-}" ]; then
   exit $?
 fi
 
-# Polls until the command succeeds, for at most 30 seconds.
-wait_until() {
-  for _ in $(seq 300); do
-    if "$@"; then return 0; fi
-    sleep 0.1
-  done
-  echo "timed out waiting for: $*" >&2
-  return 1
-}
+source "$here/x_session.sh"
 
-# The visible window with this title and, when given, this width.
-window_of() {
-  local title=$1 width=${2:-} id
-  for id in $(xdotool search --onlyvisible --name "^$title\$" 2> /dev/null); do
-    if [ -z "$width" ] || [ "$(xdotool getwindowgeometry "$id" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p')" = "$width" ]; then
-      echo "$id"
-      return 0
-    fi
-  done
-  return 1
-}
-
-shows() { window_of "$@" > /dev/null; }
-gone() { ! window_of "$@" > /dev/null; }
-
-# Without a window manager nothing gives a window the focus but us.
-focus() { xdotool windowfocus --sync "$1"; }
-
-export QT_QPA_PLATFORM=xcb
-# The program is built with AddressSanitizer in the test tree. Qt, fontconfig and the X
-# libraries keep allocations until exit; the suppressions name only those libraries.
-export LSAN_OPTIONS="suppressions=$(dirname "$0")/lsan.supp:print_suppressions=0"
 "$program" > program.log 2>&1 &
 pid=$!
 
