@@ -5,10 +5,9 @@
 #include "ListResource.h"
 #include "MMBitmapListImage.h"
 
-#include <QApplication>
 #include <QImage>
+#include <QWidget>
 #include <benchmark/benchmark.h>
-#include <cstdlib>
 #include <memory>
 #include <vector>
 
@@ -71,13 +70,3 @@ void BM_RepaintTableNewPictures(benchmark::State &state)
 BENCHMARK(BM_RepaintTableNewPictures)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

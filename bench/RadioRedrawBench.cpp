@@ -8,7 +8,6 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <benchmark/benchmark.h>
-#include <cstdlib>
 
 namespace {
 
@@ -73,13 +72,3 @@ void BM_RepaintBothButtonsInFull(benchmark::State &state)
 BENCHMARK(BM_RepaintBothButtonsInFull)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
