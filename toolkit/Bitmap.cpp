@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "Bitmap.h"
 
+#include "DisplayForm.h"
 #include "core/Exceptions.h"
 #include "core/Stream.h"
 
@@ -10,26 +11,6 @@
 namespace brivmemo {
 
 namespace {
-
-// The 8-bit intensity of one mask's bits; narrower fields repeat their bits so that the
-// largest value gives 255.
-std::uint8_t channelFromBits(std::uint32_t value, std::uint32_t mask)
-{
-    if (mask == 0)
-        return 0;
-    const int shift = std::countr_zero(mask);
-    const int width = std::bit_width(mask >> shift);
-    const std::uint32_t field = (value & mask) >> shift;
-    if (width >= 8)
-        return static_cast<std::uint8_t>(field >> (width - 8));
-    std::uint32_t result = 0;
-    int filled = 0;
-    while (filled < 8) {
-        result = (result << width) | field;
-        filled += width;
-    }
-    return static_cast<std::uint8_t>(result >> (filled - 8));
-}
 
 std::uint32_t bitsFromChannel(std::uint32_t intensity, std::uint32_t mask)
 {
@@ -245,17 +226,8 @@ void TBitmap::saveToStream(TStream &stream, const BmpWriteOptions &options) cons
 
 const QImage &TBitmap::displayImage() const
 {
-    if (display_.isNull() && !isEmpty()) {
-        QImage image(pixels_.width, pixels_.height, QImage::Format_RGB32);
-        for (int y = 0; y < pixels_.height; ++y) {
-            auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
-            for (int x = 0; x < pixels_.width; ++x) {
-                const TColor color = pixel(x, y);
-                line[x] = qRgb(redOf(color), greenOf(color), blueOf(color));
-            }
-        }
-        display_ = std::move(image);
-    }
+    if (display_.isNull() && !isEmpty())
+        display_ = displayForm(pixels_);
     return display_;
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Scales one frame of a picture to the size of a control, smoothly, and keeps the last result,
 // so that repainting a control that shows the same frame at the same size is one plain copy.
+// Scalers that ask for the same frame at the same size share one result: the forty cards of a
+// fresh table scale the card back once. For the user-interface thread only.
 #pragma once
 
 #include "Rect.h"
@@ -9,6 +11,7 @@
 #include <QImage>
 #include <QSize>
 #include <optional>
+#include <vector>
 
 namespace brivmemo {
 
@@ -28,6 +31,14 @@ private:
 
         bool operator==(const Key &) const = default;
     };
+
+    struct SharedResult {
+        Key key;
+        QImage scaled;
+    };
+
+    // The results that some scaler holds at the moment.
+    static std::vector<SharedResult> &sharedResults();
 
     std::optional<Key> key_;
     QImage scaled_;
