@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The program's entry: the application object with its title and look, the five windows in
 // their order, then the message loop until the main window's exit is confirmed.
+#include "FirstPaintExit.h"
 #include "GameWindows.h"
 #include "MessageBoxes.h"
 #include "memo.h"
@@ -14,6 +15,7 @@ int main(int argc, char **argv)
     setUpApplication();
     try {
         const TGameWindows windows;
+        brivmemo::exitAfterFirstPaintIfAsked(windows.mainWindow());
         windows.mainWindow().show();
         return QApplication::exec();
     } catch (const std::exception &error) {
