@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
+#include <exception>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -59,13 +60,18 @@ int main(int argc, char **argv)
     std::printf("%s, %u hardware threads, Qt %s, offscreen; %d start-ups of each program\n\n",
         processorName().c_str(), std::thread::hardware_concurrency(), qVersion(), runs);
 
-    std::vector<Figure> figures = startupFigures(BRIVMEMO_GAME_PROGRAM, BRIVMEMO_FLOOR_PROGRAM, runs);
-    QApplication application(argc, argv);
-    setUpApplication();
-    for (const Figure &figure : paintAndLoadFigures())
-        figures.push_back(figure);
-    print(figures);
-
+    int status = 0;
+    try {
+        std::vector<Figure> figures = startupFigures(BRIVMEMO_GAME_PROGRAM, BRIVMEMO_FLOOR_PROGRAM, runs);
+        QApplication application(argc, argv);
+        setUpApplication();
+        for (const Figure &figure : paintAndLoadFigures())
+            figures.push_back(figure);
+        print(figures);
+    } catch (const std::exception &error) {
+        std::fprintf(stderr, "%s\n", error.what());
+        status = 1;
+    }
     std::filesystem::remove_all(directory);
-    return 0;
+    return status;
 }
