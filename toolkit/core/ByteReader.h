@@ -13,7 +13,9 @@ namespace brivmemo {
 
 class ByteReader {
 public:
-    explicit ByteReader(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
+    explicit ByteReader(std::span<const std::uint8_t> bytes)
+        : bytes_(bytes)
+    { }
 
     std::size_t position() const { return position_; }
     std::size_t size() const { return bytes_.size(); }
@@ -39,8 +41,9 @@ public:
     std::uint32_t readU32LE()
     {
         require(4);
-        const std::uint32_t value = std::uint32_t{bytes_[position_]} | (std::uint32_t{bytes_[position_ + 1]} << 8)
-            | (std::uint32_t{bytes_[position_ + 2]} << 16) | (std::uint32_t{bytes_[position_ + 3]} << 24);
+        const std::uint32_t value = std::uint32_t {bytes_[position_]}
+            | (std::uint32_t {bytes_[position_ + 1]} << 8) | (std::uint32_t {bytes_[position_ + 2]} << 16)
+            | (std::uint32_t {bytes_[position_ + 3]} << 24);
         position_ += 4;
         return value;
     }

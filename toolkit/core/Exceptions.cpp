@@ -3,22 +3,28 @@
 
 namespace brivmemo {
 
-EReadError::EReadError() : EStreamError("Stream read error") {}
+EReadError::EReadError()
+    : EStreamError("Stream read error")
+{ }
 
-EInvalidBitmapListStream::EInvalidBitmapListStream() : EStreamError("Invalid BitmapList stream") {}
+EInvalidBitmapListStream::EInvalidBitmapListStream()
+    : EStreamError("Invalid BitmapList stream")
+{ }
 
 EListError::EListError(int index)
     : Exception("List index out of bounds (" + std::to_string(index) + ")")
-{
-}
+{ }
 
-EInvalidGraphic::EInvalidGraphic() : Exception("Bitmap image is not valid") {}
+EInvalidGraphic::EInvalidGraphic()
+    : Exception("Bitmap image is not valid")
+{ }
 
 EConvertError::EConvertError(const std::string &sourceClass, const std::string &targetClass)
     : Exception("Cannot assign a " + sourceClass + " to a " + targetClass)
-{
-}
+{ }
 
-ELzrwError::ELzrwError() : Exception("LZRW Error!") {}
+ELzrwError::ELzrwError()
+    : Exception("LZRW Error!")
+{ }
 
 } // namespace brivmemo

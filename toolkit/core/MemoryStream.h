@@ -13,7 +13,9 @@ namespace brivmemo {
 class TMemoryStream : public TStream {
 public:
     TMemoryStream() = default;
-    explicit TMemoryStream(std::span<const std::uint8_t> bytes) : data_(bytes.begin(), bytes.end()) {}
+    explicit TMemoryStream(std::span<const std::uint8_t> bytes)
+        : data_(bytes.begin(), bytes.end())
+    { }
 
     std::size_t read(void *buffer, std::size_t count) override;
     void write(const void *buffer, std::size_t count) override;
