@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
-// The scripted human of tests/reference/memory_reference.py, move for move: it remembers every
-// card seen face up, by either player; it takes the known pair with the lowest place, lower
-// place first; otherwise it turns the lowest unseen place, then that card's partner if seen,
-// else the lowest other unseen place. It plays through the fake window's clicks.
+// The scripted human that tests/reference/memory_reference.py defines and plays, move for
+// move: a perfect memory that takes the known pair at the lowest place, otherwise turns the
+// lowest unseen places. It plays through the fake window's clicks, as a person would.
 #pragma once
 
 #include "FakeGameWindow.h"
