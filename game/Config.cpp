@@ -3,18 +3,12 @@
 
 #include "ByteReader.h"
 #include "Cp1252.h"
+#include "LittleEndian.h"
 
 #include <algorithm>
 
 namespace brivmemo {
 namespace {
-
-void putInt32(std::uint8_t *out, std::int32_t value)
-{
-    const auto bits = static_cast<std::uint32_t>(value);
-    for (int i = 0; i < 4; ++i)
-        out[i] = static_cast<std::uint8_t>(bits >> (8 * i));
-}
 
 TNome readName(ByteReader &reader)
 {
@@ -40,10 +34,10 @@ TConfig defaultConfig()
 std::array<std::uint8_t, ConfigRecordSize> configToBytes(const TConfig &config)
 {
     std::array<std::uint8_t, ConfigRecordSize> bytes {};
-    putInt32(&bytes[0], config.Velocidade);
+    storeU32LE(&bytes[0], static_cast<std::uint32_t>(config.Velocidade));
     std::copy(config.Nome1.begin(), config.Nome1.end(), &bytes[4]);
     std::copy(config.Nome2.begin(), config.Nome2.end(), &bytes[206]);
-    putInt32(&bytes[408], config.Nivel);
+    storeU32LE(&bytes[408], static_cast<std::uint32_t>(config.Nivel));
     return bytes;
 }
 

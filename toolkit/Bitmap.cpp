@@ -3,6 +3,7 @@
 
 #include "DisplayForm.h"
 #include "core/Exceptions.h"
+#include "core/LittleEndian.h"
 #include "core/Stream.h"
 
 #include <bit>
@@ -109,12 +110,11 @@ std::uint32_t TBitmap::pixelValue(int x, int y) const
     case PixelFormat::Bits8:
         return *p;
     case PixelFormat::Bits16:
-        return p[0] | (std::uint32_t {p[1]} << 8);
+        return loadU16LE(p);
     case PixelFormat::Bits24:
-        return p[0] | (std::uint32_t {p[1]} << 8) | (std::uint32_t {p[2]} << 16);
+        return loadU24LE(p);
     case PixelFormat::Bits32:
-        return p[0] | (std::uint32_t {p[1]} << 8) | (std::uint32_t {p[2]} << 16)
-            | (std::uint32_t {p[3]} << 24);
+        return loadU32LE(p);
     }
     return 0;
 }
@@ -134,17 +134,17 @@ void TBitmap::setPixelValue(int x, int y, std::uint32_t value)
         *p = x % 2 == 0 ? static_cast<std::uint8_t>((*p & 0x0F) | ((value & 0x0F) << 4))
                         : static_cast<std::uint8_t>((*p & 0xF0) | (value & 0x0F));
         break;
-    case PixelFormat::Bits32:
-        p[3] = static_cast<std::uint8_t>(value >> 24);
-        [[fallthrough]];
-    case PixelFormat::Bits24:
-        p[2] = static_cast<std::uint8_t>(value >> 16);
-        [[fallthrough]];
-    case PixelFormat::Bits16:
-        p[1] = static_cast<std::uint8_t>(value >> 8);
-        [[fallthrough]];
     case PixelFormat::Bits8:
         p[0] = static_cast<std::uint8_t>(value);
+        break;
+    case PixelFormat::Bits16:
+        storeU16LE(p, static_cast<std::uint16_t>(value));
+        break;
+    case PixelFormat::Bits24:
+        storeU24LE(p, value);
+        break;
+    case PixelFormat::Bits32:
+        storeU32LE(p, value);
         break;
     }
     changed();

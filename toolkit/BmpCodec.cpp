@@ -2,6 +2,7 @@
 #include "BmpCodec.h"
 
 #include "core/ByteReader.h"
+#include "core/ByteWriter.h"
 #include "core/Exceptions.h"
 
 #include <algorithm>
@@ -141,29 +142,6 @@ void readRows(ByteReader &reader, const InfoHeader &header, DibPixels &pixels)
     }
 }
 
-class ByteWriter {
-public:
-    explicit ByteWriter(std::vector<std::uint8_t> &out)
-        : out_(out)
-    { }
-
-    void u8(std::uint8_t value) { out_.push_back(value); }
-    void u16(std::uint16_t value)
-    {
-        u8(static_cast<std::uint8_t>(value));
-        u8(static_cast<std::uint8_t>(value >> 8));
-    }
-    void u32(std::uint32_t value)
-    {
-        u16(static_cast<std::uint16_t>(value));
-        u16(static_cast<std::uint16_t>(value >> 16));
-    }
-    void i32(std::int32_t value) { u32(static_cast<std::uint32_t>(value)); }
-
-private:
-    std::vector<std::uint8_t> &out_;
-};
-
 } // namespace
 
 int bitsPerPixel(PixelFormat format)
@@ -268,34 +246,34 @@ std::vector<std::uint8_t> encodeBmp(const DibPixels &pixels, const BmpWriteOptio
     out.reserve(pixelOffset + imageSize);
 
     ByteWriter writer(out);
-    writer.u8('B');
-    writer.u8('M');
-    writer.u32(options.fileSizeField.value_or(static_cast<std::uint32_t>(pixelOffset + imageSize)));
-    writer.u32(0);
-    writer.u32(options.pixelOffsetField.value_or(static_cast<std::uint32_t>(pixelOffset)));
+    writer.writeU8('B');
+    writer.writeU8('M');
+    writer.writeU32LE(options.fileSizeField.value_or(static_cast<std::uint32_t>(pixelOffset + imageSize)));
+    writer.writeU32LE(0);
+    writer.writeU32LE(options.pixelOffsetField.value_or(static_cast<std::uint32_t>(pixelOffset)));
 
-    writer.u32(kInfoHeaderSize);
-    writer.i32(pixels.width);
-    writer.i32(pixels.height);
-    writer.u16(1);
-    writer.u16(static_cast<std::uint16_t>(bitsPerPixel(pixels.format)));
-    writer.u32(bitFields ? kCompressionBitFields : kCompressionNone);
-    writer.u32(options.sizeImage == SizeImageField::Zero ? 0 : static_cast<std::uint32_t>(imageSize));
-    writer.i32(options.xPelsPerMeter);
-    writer.i32(options.yPelsPerMeter);
-    writer.u32(fullBlackTable ? 0 : static_cast<std::uint32_t>(tableEntries));
-    writer.u32(options.importantColors);
+    writer.writeU32LE(kInfoHeaderSize);
+    writer.writeI32LE(pixels.width);
+    writer.writeI32LE(pixels.height);
+    writer.writeU16LE(1);
+    writer.writeU16LE(static_cast<std::uint16_t>(bitsPerPixel(pixels.format)));
+    writer.writeU32LE(bitFields ? kCompressionBitFields : kCompressionNone);
+    writer.writeU32LE(options.sizeImage == SizeImageField::Zero ? 0 : static_cast<std::uint32_t>(imageSize));
+    writer.writeI32LE(options.xPelsPerMeter);
+    writer.writeI32LE(options.yPelsPerMeter);
+    writer.writeU32LE(fullBlackTable ? 0 : static_cast<std::uint32_t>(tableEntries));
+    writer.writeU32LE(options.importantColors);
     if (bitFields) {
-        writer.u32(pixels.masks.red);
-        writer.u32(pixels.masks.green);
-        writer.u32(pixels.masks.blue);
+        writer.writeU32LE(pixels.masks.red);
+        writer.writeU32LE(pixels.masks.green);
+        writer.writeU32LE(pixels.masks.blue);
     }
     for (std::size_t i = 0; i < tableEntries; ++i) {
         const TColor color = fullBlackTable ? clBlack : pixels.palette[i];
-        writer.u8(blueOf(color));
-        writer.u8(greenOf(color));
-        writer.u8(redOf(color));
-        writer.u8(0);
+        writer.writeU8(blueOf(color));
+        writer.writeU8(greenOf(color));
+        writer.writeU8(redOf(color));
+        writer.writeU8(0);
     }
     // Rows that the pixel buffer does not hold are written as zeros.
     const std::size_t headerEnd = out.size();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "DisplayForm.h"
 
+#include "core/LittleEndian.h"
+
 #include <array>
 #include <bit>
 
@@ -74,9 +76,7 @@ void convertMasked(const DibPixels &pixels, QImage &image)
         const std::uint8_t *p = pixels.bits.data() + static_cast<std::size_t>(y) * stride;
         auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
         for (int x = 0; x < pixels.width; ++x, p += bytesPerPixel) {
-            std::uint32_t value = p[0] | (std::uint32_t {p[1]} << 8);
-            if (bytesPerPixel == 4)
-                value |= (std::uint32_t {p[2]} << 16) | (std::uint32_t {p[3]} << 24);
+            const std::uint32_t value = bytesPerPixel == 4 ? loadU32LE(p) : loadU16LE(p);
             line[x] = qRgb(red(value), green(value), blue(value));
         }
     }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "DibConversion.h"
 
+#include "LittleEndian.h"
+
 #include <stdexcept>
 
 namespace brivmemo::tools {
@@ -73,8 +75,7 @@ DibPixels directDib(const QImage &image, PixelFormat format)
                 row[3 * column + 2] = static_cast<std::uint8_t>(qRed(rgb));
             } else {
                 const int value = to5Bits(qRed(rgb)) << 10 | to5Bits(qGreen(rgb)) << 5 | to5Bits(qBlue(rgb));
-                row[2 * column] = static_cast<std::uint8_t>(value);
-                row[2 * column + 1] = static_cast<std::uint8_t>(value >> 8);
+                storeU16LE(row + 2 * column, static_cast<std::uint16_t>(value));
             }
         }
     }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "IconFile.h"
 
+#include "LittleEndian.h"
+
 #include <stdexcept>
 
 namespace brivmemo::tools {
@@ -11,18 +13,6 @@ constexpr std::size_t kFileHeaderSize = 14;
 constexpr std::size_t kDirectorySize = 6 + 16;
 constexpr std::size_t kHeightField = 8;
 constexpr std::size_t kSizeImageField = 20;
-
-void put16(std::vector<std::uint8_t> &out, std::size_t at, std::uint32_t value)
-{
-    out[at] = static_cast<std::uint8_t>(value);
-    out[at + 1] = static_cast<std::uint8_t>(value >> 8);
-}
-
-void put32(std::vector<std::uint8_t> &out, std::size_t at, std::uint32_t value)
-{
-    put16(out, at, value);
-    put16(out, at + 2, value >> 16);
-}
 
 // The transparency mask: one bit per pixel, set where the ground shows, rows from the bottom up.
 std::vector<std::uint8_t> maskRows(const IconPicture &picture)
@@ -64,26 +54,26 @@ std::vector<std::uint8_t> encodeIconFile(const IconPicture &picture, IconFileKin
     std::vector<std::uint8_t> image(bmp.begin() + kFileHeaderSize, bmp.end());
     const std::vector<std::uint8_t> mask = maskRows(picture);
     const std::size_t colorBytes = colors.stride() * static_cast<std::size_t>(colors.height);
-    put32(image, kHeightField, static_cast<std::uint32_t>(2 * colors.height));
-    put32(image, kSizeImageField, static_cast<std::uint32_t>(colorBytes + mask.size()));
+    storeU32LE(&image[kHeightField], static_cast<std::uint32_t>(2 * colors.height));
+    storeU32LE(&image[kSizeImageField], static_cast<std::uint32_t>(colorBytes + mask.size()));
     image.insert(image.end(), mask.begin(), mask.end());
 
     std::vector<std::uint8_t> file(kDirectorySize, 0);
-    put16(file, 2, static_cast<std::uint32_t>(kind));
-    put16(file, 4, 1);
+    storeU16LE(&file[2], static_cast<std::uint16_t>(kind));
+    storeU16LE(&file[4], 1);
     file[6] = static_cast<std::uint8_t>(colors.width % 256);
     file[7] = static_cast<std::uint8_t>(colors.height % 256);
     const int bits = bitsPerPixel(colors.format);
     file[8] = static_cast<std::uint8_t>(bits < 8 ? 1 << bits : 0);
     if (kind == IconFileKind::Cursor) {
-        put16(file, 10, static_cast<std::uint32_t>(picture.hotSpot.x()));
-        put16(file, 12, static_cast<std::uint32_t>(picture.hotSpot.y()));
+        storeU16LE(&file[10], static_cast<std::uint16_t>(picture.hotSpot.x()));
+        storeU16LE(&file[12], static_cast<std::uint16_t>(picture.hotSpot.y()));
     } else {
-        put16(file, 10, 1);
-        put16(file, 12, static_cast<std::uint32_t>(bits));
+        storeU16LE(&file[10], 1);
+        storeU16LE(&file[12], static_cast<std::uint16_t>(bits));
     }
-    put32(file, 14, static_cast<std::uint32_t>(image.size()));
-    put32(file, 18, static_cast<std::uint32_t>(kDirectorySize));
+    storeU32LE(&file[14], static_cast<std::uint32_t>(image.size()));
+    storeU32LE(&file[18], static_cast<std::uint32_t>(kDirectorySize));
     file.insert(file.end(), image.begin(), image.end());
     return file;
 }

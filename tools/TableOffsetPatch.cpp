@@ -2,6 +2,7 @@
 #include "TableOffsetPatch.h"
 
 #include "ByteReader.h"
+#include "LittleEndian.h"
 
 #include <algorithm>
 #include <array>
@@ -16,36 +17,23 @@ constexpr std::size_t kInfoHeaderSize = 40;
 constexpr std::size_t kMasksSize = 12;
 constexpr std::uint32_t kBitFields = 3;
 
-// Callers check that the four bytes are there.
-std::uint32_t read32(std::span<const std::uint8_t> bytes, std::size_t at)
-{
-    return bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16
-        | static_cast<std::uint32_t>(bytes[at + 3]) << 24;
-}
-
-void write32(std::span<std::uint8_t> bytes, std::size_t at, std::uint32_t value)
-{
-    for (std::size_t i = 0; i < 4; ++i)
-        bytes[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
-}
-
 } // namespace
 
 void leaveColorTableOutOfOffsets(std::span<std::uint8_t> image)
 {
     if (image.size() < kFileHeaderSize + kInfoHeaderSize || image[0] != 'B' || image[1] != 'M'
-        || read32(image, kFileHeaderSize) != kInfoHeaderSize)
+        || loadU32LE(&image[kFileHeaderSize]) != kInfoHeaderSize)
         throw std::invalid_argument("not a BMP image with a 40-byte information header");
-    const std::uint32_t bits = image[kFileHeaderSize + 14] | image[kFileHeaderSize + 15] << 8;
-    const std::uint32_t compression = read32(image, kFileHeaderSize + 16);
-    const std::uint32_t pixelBytes = read32(image, kFileHeaderSize + 20);
-    const std::uint32_t tableEntries = read32(image, kFileHeaderSize + 32);
+    const std::uint32_t bits = loadU16LE(&image[kFileHeaderSize + 14]);
+    const std::uint32_t compression = loadU32LE(&image[kFileHeaderSize + 16]);
+    const std::uint32_t pixelBytes = loadU32LE(&image[kFileHeaderSize + 20]);
+    const std::uint32_t tableEntries = loadU32LE(&image[kFileHeaderSize + 32]);
     if (bits <= 8 || tableEntries == 0)
         return;
     const auto offset = static_cast<std::uint32_t>(
         kFileHeaderSize + kInfoHeaderSize + (compression == kBitFields ? kMasksSize : 0));
-    write32(image, 10, offset);
-    write32(image, 2, offset + pixelBytes);
+    storeU32LE(&image[10], offset);
+    storeU32LE(&image[2], offset + pixelBytes);
 }
 
 void leaveColorTablesOutOfOffsets(std::vector<std::uint8_t> &plainListStream)

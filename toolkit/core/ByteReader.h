@@ -4,6 +4,7 @@
 #pragma once
 
 #include "Exceptions.h"
+#include "LittleEndian.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -33,7 +34,7 @@ public:
     std::uint16_t readU16LE()
     {
         require(2);
-        const auto value = static_cast<std::uint16_t>(bytes_[position_] | (bytes_[position_ + 1] << 8));
+        const std::uint16_t value = loadU16LE(bytes_.data() + position_);
         position_ += 2;
         return value;
     }
@@ -41,9 +42,7 @@ public:
     std::uint32_t readU32LE()
     {
         require(4);
-        const std::uint32_t value = std::uint32_t {bytes_[position_]}
-            | (std::uint32_t {bytes_[position_ + 1]} << 8) | (std::uint32_t {bytes_[position_ + 2]} << 16)
-            | (std::uint32_t {bytes_[position_ + 3]} << 24);
+        const std::uint32_t value = loadU32LE(bytes_.data() + position_);
         position_ += 4;
         return value;
     }
