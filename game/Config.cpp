@@ -4,6 +4,7 @@
 #include "ByteReader.h"
 #include "Cp1252.h"
 #include "LittleEndian.h"
+#include "SpeedsAndLevels.h"
 
 #include <algorithm>
 
@@ -24,10 +25,10 @@ TNome readName(ByteReader &reader)
 TConfig defaultConfig()
 {
     TConfig config;
-    config.Velocidade = 1000;
+    config.Velocidade = speedTime(AnimationSpeed::Normal);
     setNameText(config.Nome1, "Player 1");
     setNameText(config.Nome2, "Player 2");
-    config.Nivel = 2;
+    config.Nivel = levelNumber(ComandoNivel::mnInter);
     return config;
 }
 

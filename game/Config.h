@@ -30,7 +30,7 @@ struct TConfig {
 
 static_assert(sizeof(TConfig) == ConfigRecordSize, "the record has no padding");
 
-// Speed 1000, "Player 1", "Player 2", level 2, every other byte zero.
+// The Normal speed, "Player 1", "Player 2", the Intermediate level, every other byte zero.
 TConfig defaultConfig();
 
 std::array<std::uint8_t, ConfigRecordSize> configToBytes(const TConfig &config);

@@ -2,6 +2,7 @@
 #include "Mesa.h"
 
 #include "Random.h"
+#include "SpeedsAndLevels.h"
 
 namespace brivmemo {
 
@@ -65,7 +66,7 @@ void TMesa::startMoveTimer()
 
 int TMesa::animationTime()
 {
-    return Config.Velocidade > 0 ? Config.Velocidade : 1000;
+    return Config.Velocidade > 0 ? Config.Velocidade : speedTime(AnimationSpeed::Normal);
 }
 
 } // namespace brivmemo

@@ -42,7 +42,7 @@ protected:
     void turnFaceUp(TControleCarta &carta);
     // Starts the timer that ends the move in progress.
     void startMoveTimer();
-    // Config.Velocidade, or the Normal time of 1000 ms when the settings hold 0 or less,
+    // Config.Velocidade, or the Normal speed's time when the settings hold 0 or less,
     // which would otherwise leave the move unfinished and the board locked.
     static int animationTime();
 };

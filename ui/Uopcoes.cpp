@@ -9,6 +9,7 @@
 #include "MMBitmapList.h"
 #include "MMCheck.h"
 #include "ScreenCentre.h"
+#include "SpeedsAndLevels.h"
 #include "WindowFont.h"
 #include "memo.h"
 
@@ -122,6 +123,19 @@ void TfrmOpcoes::ShowModal()
     exec();
 }
 
+TMMBitmapRadioButton *TfrmOpcoes::speedButton(AnimationSpeed speed) const
+{
+    switch (speed) {
+    case AnimationSpeed::Slow:
+        return rabLenta;
+    case AnimationSpeed::Normal:
+        return rabNormal;
+    case AnimationSpeed::Fast:
+        return rabRapida;
+    }
+    return rabNormal;
+}
+
 void TfrmOpcoes::Button1Click()
 {
     storeName(*edtNomJog1, QStringLiteral("Jogador 1"), Config.Nome1);
@@ -129,12 +143,12 @@ void TfrmOpcoes::Button1Click()
     storeName(*edtNomJog2, QStringLiteral("Jogador 2"), Config.Nome2);
     if (TipoJogo == 1)
         Form1->setLabelText(Rotulo::lblJogador2, nameText(Config.Nome2));
-    if (rabLenta->Checked())
-        Config.Velocidade = 3000;
-    else if (rabNormal->Checked())
-        Config.Velocidade = 1000;
-    else if (rabRapida->Checked())
-        Config.Velocidade = 500;
+    for (const AnimationSpeed speed : AnimationSpeeds) {
+        if (speedButton(speed)->Checked()) {
+            Config.Velocidade = speedTime(speed);
+            break;
+        }
+    }
     Close();
 }
 

@@ -5,6 +5,8 @@
 // showings, whether it was left with OK or with Cancel.
 #pragma once
 
+#include "SpeedsAndLevels.h"
+
 #include <QDialog>
 
 class QShowEvent;
@@ -37,6 +39,9 @@ public:
     // accept() closes as Close does.
     void accept() override;
     void reject() override;
+
+    // The radio button that chooses the speed.
+    brivmemo::TMMBitmapRadioButton *speedButton(brivmemo::AnimationSpeed speed) const;
 
     QGroupBox *GroupBox1 = nullptr;
     brivmemo::TMMBitmapRadioButton *rabLenta = nullptr;

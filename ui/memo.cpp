@@ -12,6 +12,7 @@
 #include "MessageBoxes.h"
 #include "Random.h"
 #include "SettingsFile.h"
+#include "SpeedsAndLevels.h"
 #include "SystemColors.h"
 #include "TablePlaceAccessible.h"
 #include "Timer.h"
@@ -380,22 +381,9 @@ void TForm1::FormActivate()
     Le_Config();
     frmOpcoes->edtNomJog1->setText(QString::fromStdString(nameText(Config.Nome1)));
     frmOpcoes->edtNomJog2->setText(QString::fromStdString(nameText(Config.Nome2)));
-    switch (Config.Velocidade) {
-    case 3000:
-        frmOpcoes->rabLenta->SetChecked(true);
-        break;
-    case 1000:
-        frmOpcoes->rabNormal->SetChecked(true);
-        break;
-    case 500:
-        frmOpcoes->rabRapida->SetChecked(true);
-        break;
-    default:
-        break;
-    }
-    setLevelMarks(Config.Nivel == 1 ? ComandoNivel::mnPrin
-            : Config.Nivel == 2     ? ComandoNivel::mnInter
-                                    : ComandoNivel::mnMagico);
+    if (const auto speed = speedOfTime(Config.Velocidade))
+        frmOpcoes->speedButton(*speed)->SetChecked(true);
+    setLevelMarks(levelCommand(Config.Nivel));
     Inic_Jogo();
     PrimeiraVez = true;
     frmEscolhe->ShowModal();
@@ -493,7 +481,7 @@ void TForm1::FormClose(QCloseEvent &event)
 {
     if (!confirm(QStringLiteral("Do you really want to exit ?")))
         return;
-    Config.Nivel = mnPrin->isChecked() ? 1 : mnInter->isChecked() ? 2 : 3;
+    Config.Nivel = checkedLevelNumber(*this);
     Grava_Config();
     event.accept();
     QCoreApplication::quit();
