@@ -4,7 +4,7 @@
 #include "DialogRadioButton.h"
 #include "ErrorBox.h"
 #include "Globais.h"
-#include "ListResource.h"
+#include "LoadingBracket.h"
 #include "MMBitmapList.h"
 #include "MMCheck.h"
 #include "MessageBoxes.h"
@@ -38,10 +38,21 @@ TfrmEscolhe::TfrmEscolhe(QWidget *parent)
     setFont(windowFont());
     setFixedSize(326, 133);
 
-    MMBitmapList1 = new TMMBitmapList(this);
-    MMBitmapList1->setObjectName(QStringLiteral("MMBitmapList1"));
-    MMBitmapList1->beginLoading();
+    MMBitmapList1 = buildInLoadingBracket(
+        *this, QStringLiteral(":/escolhe.mbml"), [this] { return createControls(); },
+        [this](TMMBitmapList &list) {
+            for (TMMBitmapRadioButton *const button : {rabHumano, rabComputador}) {
+                button->SetBitmapList(&list);
+                button->SetBitmapIndex(GlyphStripIndex);
+            }
+        });
 
+    connect(cmdOK, &QPushButton::clicked, this, guarded([this] { cmdOKClick(); }));
+    connect(cmdSair, &QPushButton::clicked, this, guarded([this] { cmdSairClick(); }));
+}
+
+std::vector<TComponentStateHolder *> TfrmEscolhe::createControls()
+{
     GroupBox1 = new QGroupBox(QStringLiteral("How would you like to play ?"), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     GroupBox1->setGeometry(7, 5, 233, 120);
@@ -60,18 +71,7 @@ TfrmEscolhe::TfrmEscolhe(QWidget *parent)
     cmdSair = new QPushButton(QStringLiteral("E&xit"), this);
     cmdSair->setObjectName(QStringLiteral("cmdSair"));
     cmdSair->setGeometry(249, 46, 70, 27);
-
-    runGuarded([this] { loadBitmapListResource(*MMBitmapList1, QStringLiteral(":/escolhe.mbml")); });
-    for (TMMBitmapRadioButton *const button : {rabHumano, rabComputador}) {
-        button->SetBitmapList(MMBitmapList1);
-        button->SetBitmapIndex(GlyphStripIndex);
-    }
-    MMBitmapList1->Loaded();
-    rabHumano->Loaded();
-    rabComputador->Loaded();
-
-    connect(cmdOK, &QPushButton::clicked, this, guarded([this] { cmdOKClick(); }));
-    connect(cmdSair, &QPushButton::clicked, this, guarded([this] { cmdSairClick(); }));
+    return {rabHumano, rabComputador};
 }
 
 void TfrmEscolhe::ShowModal()

@@ -5,12 +5,14 @@
 #pragma once
 
 #include <QDialog>
+#include <vector>
 
 class QShowEvent;
 class QGroupBox;
 class QPushButton;
 
 namespace brivmemo {
+class TComponentStateHolder;
 class TMMBitmapList;
 class TMMBitmapRadioButton;
 } // namespace brivmemo
@@ -50,6 +52,8 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    // The controls in their stored order; returns the radio buttons, which show the list.
+    std::vector<brivmemo::TComponentStateHolder *> createControls();
     // True when the dialog may close. Leaving at start-up asks first, and a "&Yes" ends the
     // program without writing the settings.
     bool FormClose();

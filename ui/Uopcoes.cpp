@@ -5,7 +5,7 @@
 #include "ErrorBox.h"
 #include "Globais.h"
 #include "LengthLimitValidator.h"
-#include "ListResource.h"
+#include "LoadingBracket.h"
 #include "MMBitmapList.h"
 #include "MMCheck.h"
 #include "ScreenCentre.h"
@@ -75,10 +75,21 @@ TfrmOpcoes::TfrmOpcoes(QWidget *parent)
     setFont(windowFont());
     setFixedSize(307, 284);
 
-    MMBitmapList1 = new TMMBitmapList(this);
-    MMBitmapList1->setObjectName(QStringLiteral("MMBitmapList1"));
-    MMBitmapList1->beginLoading();
+    MMBitmapList1 = buildInLoadingBracket(
+        *this, QStringLiteral(":/opcoes.mbml"), [this] { return createControls(); },
+        [this](TMMBitmapList &list) {
+            for (TMMBitmapRadioButton *const button : {rabLenta, rabNormal, rabRapida}) {
+                button->SetBitmapList(&list);
+                button->SetBitmapIndex(0);
+            }
+        });
 
+    connect(Button1, &QPushButton::clicked, this, guarded([this] { Button1Click(); }));
+    connect(Button2, &QPushButton::clicked, this, guarded([this] { Button2Click(); }));
+}
+
+std::vector<TComponentStateHolder *> TfrmOpcoes::createControls()
+{
     GroupBox1 = new QGroupBox(QStringLiteral("&Animation Speed"), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     GroupBox1->setGeometry(16, 17, 201, 112);
@@ -104,18 +115,7 @@ TfrmOpcoes::TfrmOpcoes(QWidget *parent)
     Button2 = new QPushButton(QStringLiteral("&Cancel"), this);
     Button2->setObjectName(QStringLiteral("Button2"));
     Button2->setGeometry(231, 57, 70, 27);
-
-    runGuarded([this] { loadBitmapListResource(*MMBitmapList1, QStringLiteral(":/opcoes.mbml")); });
-    for (TMMBitmapRadioButton *const button : {rabLenta, rabNormal, rabRapida}) {
-        button->SetBitmapList(MMBitmapList1);
-        button->SetBitmapIndex(0);
-    }
-    MMBitmapList1->Loaded();
-    for (TMMBitmapRadioButton *const button : {rabLenta, rabNormal, rabRapida})
-        button->Loaded();
-
-    connect(Button1, &QPushButton::clicked, this, guarded([this] { Button1Click(); }));
-    connect(Button2, &QPushButton::clicked, this, guarded([this] { Button2Click(); }));
+    return {rabLenta, rabNormal, rabRapida};
 }
 
 void TfrmOpcoes::ShowModal()

@@ -8,6 +8,7 @@
 #include "SpeedsAndLevels.h"
 
 #include <QDialog>
+#include <vector>
 
 class QShowEvent;
 class QGroupBox;
@@ -16,6 +17,7 @@ class QLineEdit;
 class QPushButton;
 
 namespace brivmemo {
+class TComponentStateHolder;
 class TMMBitmapList;
 class TMMBitmapRadioButton;
 } // namespace brivmemo
@@ -59,6 +61,10 @@ public:
 protected:
     // Every showing is centred on the screen.
     void showEvent(QShowEvent *event) override;
+
+private:
+    // The controls in their stored order; returns the radio buttons, which show the list.
+    std::vector<brivmemo::TComponentStateHolder *> createControls();
 };
 
 extern TfrmOpcoes *frmOpcoes;

@@ -5,7 +5,7 @@
 #include "ApplicationTitle.h"
 #include "ErrorBox.h"
 #include "KeyboardAndAccessibility.h"
-#include "ListResource.h"
+#include "LoadingBracket.h"
 #include "MMBitmapList.h"
 #include "MMCheck.h"
 #include "MenuItems.h"
@@ -86,10 +86,18 @@ TForm1::~TForm1()
 
 void TForm1::createTable()
 {
-    MMBitmapList1 = new TMMBitmapList(this);
-    MMBitmapList1->setObjectName(QStringLiteral("MMBitmapList1"));
-    MMBitmapList1->beginLoading();
+    MMBitmapList1 = buildInLoadingBracket(
+        *this, QStringLiteral(":/memo.mbml"), [this] { return createCards(); },
+        [this](TMMBitmapList &list) {
+            for (const auto &carta : cartas_) {
+                carta->image().SetBitmapList(&list);
+                carta->image().SetBitmapIndex(0);
+            }
+        });
+}
 
+std::vector<TComponentStateHolder *> TForm1::createCards()
+{
     PnBaralho = new QWidget(centralWidget());
     PnBaralho->setObjectName(QStringLiteral("PnBaralho"));
     PnBaralho->setGeometry(38, -8, 722, 455);
@@ -98,6 +106,7 @@ void TForm1::createTable()
     green.setColor(QPalette::Window, toQColor(clGreen));
     PnBaralho->setPalette(green);
 
+    std::vector<TComponentStateHolder *> cards;
     for (int place = 1; place <= NumLugares; ++place) {
         auto *card = new TMMBitmapListImage(PnBaralho);
         card->beginLoading();
@@ -107,18 +116,14 @@ void TForm1::createTable()
         const int column = (place - 1) % 8;
         card->setGeometry(CardLefts[static_cast<std::size_t>(column)],
             CardTops[static_cast<std::size_t>(row)], CardSize, place == 7 ? 80 : CardSize);
-        card->SetBitmapList(MMBitmapList1);
-        card->SetBitmapIndex(0);
         card->SetNumGlyphs(1);
         cartas_.push_back(std::make_unique<TCartaNaMesa>(*card));
         TCartaNaMesa *carta = cartas_.back().get();
         controles_.push_back(carta);
         connect(card, &TMMBitmapListImage::clicked, this, guarded([this, carta] { image1Click(*carta); }));
+        cards.push_back(card);
     }
-    runGuarded([this] { loadBitmapListResource(*MMBitmapList1, QStringLiteral(":/memo.mbml")); });
-    MMBitmapList1->Loaded();
-    for (const auto &carta : cartas_)
-        carta->image().Loaded();
+    return cards;
 }
 
 QLabel *TForm1::addLabel(QWidget *parent, const char *name, const QString &text, int left, int top)

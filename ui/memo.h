@@ -20,6 +20,7 @@ class QMenu;
 class QProgressBar;
 
 namespace brivmemo {
+class TComponentStateHolder;
 class TMMBitmapList;
 class TTimer;
 } // namespace brivmemo
@@ -116,6 +117,8 @@ protected:
 
 private:
     void createTable();
+    // The green panel and its forty cards; returns the cards, which show the list.
+    std::vector<brivmemo::TComponentStateHolder *> createCards();
     void createPlayerBoxes();
     void createMainMenu();
     void createContextMenu();
