@@ -13,10 +13,9 @@ case_name=$1
 program=$2
 artifacts=$3
 here=$(cd "$(dirname "$0")" && pwd)
-
-for tool in xvfb-run xdotool import compare; do
-  command -v "$tool" > /dev/null || { echo "skipped: $tool is not installed"; exit 77; }
-done
+# shellcheck source=x_session.sh
+source "$here/x_session.sh"
+x_session_tools+=(compare)
 
 le32() {
   local value=$(($1 & 0xFFFFFFFF))
@@ -122,31 +121,22 @@ check_case_files() {
   echo "brivmemo.ini holds what it should"
 }
 
-if [ -z "${BRIVMEMO_E2E_INSIDE_X:-}" ]; then
-  # shellcheck source=x_session.sh
-  source "$here/x_session.sh"
-  mkdir -p "$artifacts"
-  workdir=$(mktemp -d)
-  trap 'rm -rf "$workdir"' EXIT
-  cd "$workdir"
+x_session_prepare() {
   write_case_files
-  as_user=()
   if [ "$case_name" = read-only ] && [ "$(id -u)" -eq 0 ]; then
     # Root may write to a read-only file, so the game runs as an ordinary user here.
     command -v setpriv > /dev/null || { echo "skipped: root without setpriv"; exit 77; }
-    chown -R 65534:65534 "$workdir"
-    as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups env HOME="$workdir")
+    chown -R 65534:65534 "$PWD"
+    x_session_runner=(setpriv --reuid=65534 --regid=65534 --clear-groups env HOME="$PWD")
   fi
-  # Each case looks for a free display from its own number on, so cases run side by side do
-  # not take the same one.
-  first_display=$((200 + $(cksum <<< "$case_name" | cut -d' ' -f1) % 500))
-  "${as_user[@]}" env BRIVMEMO_E2E_INSIDE_X=1 \
-    xvfb-run -a -n "$first_display" -s "-screen 0 1024x768x24" bash "$0" "$case_name" "$program" "$artifacts"
-  check_case_files
-  exit 0
-fi
+}
 
-source "$here/x_session.sh"
+x_session_check() { check_case_files; }
+
+# Each case looks for a free display from its own number on, so cases run side by side do not
+# take the same one.
+x_session_first_display=$((200 + $(cksum <<< "$case_name" | cut -d' ' -f1) % 500))
+enter_x_session "$artifacts" "$0" "$@"
 
 program_log=$PWD/program.log
 "$program" > "$program_log" 2>&1 &

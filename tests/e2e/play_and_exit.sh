@@ -9,20 +9,9 @@ set -euo pipefail
 program=$1
 artifacts=$2
 here=$(cd "$(dirname "$0")" && pwd)
-for tool in xvfb-run xdotool import; do
-  command -v "$tool" > /dev/null || { echo "skipped: $tool is not installed"; exit 77; }
-done
-
-if [ -z "${BRIVMEMO_E2E_INSIDE_X:-}" ]; then
-  mkdir -p "$artifacts"
-  workdir=$(mktemp -d)
-  trap 'rm -rf "$workdir"' EXIT
-  cd "$workdir"
-  BRIVMEMO_E2E_INSIDE_X=1 xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$program" "$artifacts"
-  exit $?
-fi
-
+# shellcheck source=x_session.sh
 source "$here/x_session.sh"
+enter_x_session "$artifacts" "$0" "$@"
 
 "$program" > program.log 2>&1 &
 pid=$!

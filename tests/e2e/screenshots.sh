@@ -10,20 +10,11 @@ set -euo pipefail
 program=$1
 artifacts=$2
 here=$(cd "$(dirname "$0")" && pwd)
-for tool in xvfb-run xdotool import identify compare; do
-  command -v "$tool" > /dev/null || { echo "skipped: $tool is not installed"; exit 77; }
-done
-
-if [ -z "${BRIVMEMO_E2E_INSIDE_X:-}" ]; then
-  mkdir -p "$artifacts"
-  workdir=$(mktemp -d)
-  trap 'rm -rf "$workdir"' EXIT
-  cd "$workdir"
-  BRIVMEMO_E2E_INSIDE_X=1 xvfb-run -a -n 150 -s "-screen 0 1024x768x24" bash "$0" "$program" "$artifacts"
-  exit $?
-fi
-
+# shellcheck source=x_session.sh
 source "$here/x_session.sh"
+x_session_tools+=(identify compare)
+x_session_first_display=150
+enter_x_session "$artifacts" "$0" "$@"
 
 "$program" > program.log 2>&1 &
 pid=$!

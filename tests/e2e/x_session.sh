@@ -1,6 +1,41 @@
 # SPDX-License-Identifier: MIT
-# Sourced by the end-to-end scripts that run inside a virtual X server: bounded waits, finding
-# the program's windows by title and width, and looking at the cards of the main window.
+# Sourced by the end-to-end scripts, which run themselves again inside a virtual X server:
+# entering that server, bounded waits, finding the program's windows by title and width, and
+# looking at the cards of the main window.
+
+# What the calling script may set before it calls enter_x_session: the tools it needs, the
+# first display number xvfb-run tries (its own default when empty), and a command that the
+# script's run inside the server is started under.
+x_session_tools=(xvfb-run xdotool import)
+x_session_first_display=""
+x_session_runner=()
+
+# The start of every script: enter_x_session ARTIFACT_DIRECTORY SCRIPT ARGUMENTS...
+# Without one of the tools the test is skipped. Outside the server it makes the artifact
+# directory, moves into a fresh working directory that is removed at exit, runs the script's
+# function x_session_prepare (when it has one) there, runs the script again inside a virtual
+# X server with the same arguments, then x_session_check (when there is one), and ends the
+# script: with a failure when the run inside failed. Inside the server it returns.
+enter_x_session() {
+  local artifacts=$1 tool
+  shift
+  for tool in "${x_session_tools[@]}"; do
+    command -v "$tool" > /dev/null || { echo "skipped: $tool is not installed"; exit 77; }
+  done
+  [ -z "${BRIVMEMO_E2E_INSIDE_X:-}" ] || return 0
+
+  mkdir -p "$artifacts"
+  x_session_workdir=$(mktemp -d)
+  trap 'rm -rf "$x_session_workdir"' EXIT
+  cd "$x_session_workdir" || exit 1
+  if declare -F x_session_prepare > /dev/null; then x_session_prepare; fi
+  local display=()
+  [ -z "$x_session_first_display" ] || display=(-n "$x_session_first_display")
+  "${x_session_runner[@]}" env BRIVMEMO_E2E_INSIDE_X=1 \
+    xvfb-run -a "${display[@]}" -s "-screen 0 1024x768x24" bash "$@"
+  if declare -F x_session_check > /dev/null; then x_session_check; fi
+  exit 0
+}
 
 # Polls until the command succeeds, for at most 30 seconds.
 wait_until() {
