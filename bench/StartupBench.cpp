@@ -50,7 +50,6 @@ int main(int argc, char **argv)
 {
     const int runs = argc > 1 ? std::atoi(argv[1]) : 20;
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    setenv("BRIVMEMO_EXIT_AFTER_FIRST_PAINT", "1", 1);
     // The game reads and creates its settings file where it starts.
     char directory[] = "/tmp/brivmemo-bench-XXXXXX";
     if (mkdtemp(directory) == nullptr || chdir(directory) != 0) {

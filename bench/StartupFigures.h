@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The start-up figures: the time from starting a program to its first painted window, and the
 // most memory it held on the way, for the game and for the floor program. Both are started in
-// turn, so that both see the same machine; the environment must ask for the end at the first
-// paint.
+// turn, so that both see the same machine; both must end at their first paint.
 #pragma once
 
 #include "Figure.h"

@@ -33,10 +33,9 @@ protected:
 
 } // namespace
 
-void exitAfterFirstPaintIfAsked(QWidget &window)
+void exitAfterFirstPaint(QWidget &window)
 {
-    if (qEnvironmentVariableIsSet("BRIVMEMO_EXIT_AFTER_FIRST_PAINT"))
-        new FirstPaintWatcher(window);
+    new FirstPaintWatcher(window);
 }
 
 } // namespace brivmemo

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
-// For start-up measurements: when the environment variable BRIVMEMO_EXIT_AFTER_FIRST_PAINT is
-// set, the process ends as soon as the window's first paint is done, so that the time from
-// starting the program to its end is the time to its first painted window. Without the
-// variable nothing changes.
+// For start-up measurements: the process ends as soon as the window's first paint is done, so
+// that the time from starting a program to its end is the time to its first painted window.
+// Only the measuring programs link it; the game itself never ends this way.
 #pragma once
 
 class QWidget;
@@ -10,6 +9,6 @@ class QWidget;
 namespace brivmemo {
 
 // Call before the window is first shown.
-void exitAfterFirstPaintIfAsked(QWidget &window);
+void exitAfterFirstPaint(QWidget &window);
 
 } // namespace brivmemo

@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: MIT
 # Installs the build tree BUILD_DIR under ROOT/usr as a package would, then checks that the files
 # are exactly EXPECTED_FILES, that the icons are PNG pictures of their folder's size, and that the
-# menu entry and the metadata point at the installed program, icon and version.
+# menu entry and the metadata point at the installed program, icon and version, and that the
+# program carries no environment variable of its own.
 # Reports every failed check, then fails.
 cmake_minimum_required(VERSION 3.25)
 
@@ -111,6 +112,13 @@ execute_process(COMMAND ${APPSTREAMCLI} validate-tree --no-net ${ROOT}
   RESULT_VARIABLE result OUTPUT_VARIABLE report ERROR_VARIABLE report)
 if(NOT result EQUAL 0)
   fail("appstreamcli validate-tree failed:\n${report}")
+endif()
+
+# The program reads no environment variable of its own: no name of one is in the binary, nor the
+# measuring programs' first-paint hook.
+file(STRINGS ${prefix}/bin/brivmemo own_names REGEX "BRIVMEMO_|[Ff][Ii][Rr][Ss][Tt]_?[Pp][Aa][Ii][Nn][Tt]")
+if(own_names)
+  fail("bin/brivmemo holds names that only measuring builds may have: ${own_names}")
 endif()
 
 if(failures)
