@@ -6,6 +6,7 @@
 #include "MMBitmapListImage.h"
 
 #include <QImage>
+#include <QResource>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -58,6 +59,16 @@ TEST(ListResource, TheShippedListsLoadWithTheirEntriesSizesAndFormats)
             EXPECT_EQ(bitmap.pixelFormat(), entry.format) << c.path << i;
             EXPECT_EQ(bitmap.palette().size(), entry.tableSize) << c.path << i;
         }
+    }
+}
+
+// Read in place at start-up: a compressed list would be unpacked into a copy before the first paint.
+TEST(ListResource, TheShippedListsAreStoredUncompressed)
+{
+    for (const ListCase &c : kShippedLists) {
+        const QResource resource(QString::fromUtf8(c.path));
+        ASSERT_TRUE(resource.isValid()) << c.path;
+        EXPECT_EQ(resource.compressionAlgorithm(), QResource::NoCompression) << c.path;
     }
 }
 
