@@ -4,9 +4,12 @@
 #include "ProgramCursors.h"
 #include "ScreenCursors.h"
 
+#include <QBuffer>
 #include <QFile>
+#include <QImageReader>
 #include <QTemporaryDir>
 #include <QWidget>
+#include <array>
 #include <gtest/gtest.h>
 #include <set>
 #include <vector>
@@ -32,6 +35,110 @@ std::vector<std::uint8_t> cursorDirectory(std::uint16_t reserved, std::uint16_t 
     put16(10, hotX);
     put16(12, hotY);
     return bytes;
+}
+
+// A cursor file of one 2 x 2 picture: the directory, a 40-byte header with the doubled height,
+// the palette, the colour rows and the mask rows, both from the bottom up, each padded to 4 bytes.
+std::vector<std::uint8_t> cursorFile(std::uint16_t bitCount, const std::vector<std::uint32_t> &palette,
+    const std::vector<std::uint8_t> &colourRows, const std::vector<std::uint8_t> &maskRows,
+    std::uint32_t compression = 0)
+{
+    std::vector<std::uint8_t> dib;
+    const auto put = [&dib](std::uint32_t value, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            dib.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+    };
+    put(40, 4);
+    put(2, 4);
+    put(4, 4);
+    put(1, 2);
+    put(bitCount, 2);
+    put(compression, 4);
+    put(0, 4 * 5);
+    for (const std::uint32_t entry : palette)
+        put(entry, 4);
+    dib.insert(dib.end(), colourRows.begin(), colourRows.end());
+    dib.insert(dib.end(), maskRows.begin(), maskRows.end());
+    std::vector<std::uint8_t> bytes = cursorDirectory(0, 2, 1, 1, 0);
+    for (int i = 0; i < 4; ++i) {
+        bytes[14 + i] = static_cast<std::uint8_t>(dib.size() >> (8 * i));
+        bytes[18 + i] = static_cast<std::uint8_t>(bytes.size() >> (8 * i));
+    }
+    bytes.insert(bytes.end(), dib.begin(), dib.end());
+    return bytes;
+}
+
+// Bottom row: mask clear on the left, set on the right; top row: both clear.
+const std::vector<std::uint8_t> kMask {0x40, 0, 0, 0, 0x00, 0, 0, 0};
+
+struct PictureCase {
+    const char *name;
+    std::vector<std::uint8_t> file;
+    // Top-left, top-right, bottom-left, bottom-right; 0 for see-through.
+    std::array<QRgb, 4> pixels;
+};
+
+class CursorPictureTest : public testing::TestWithParam<PictureCase> { };
+
+TEST_P(CursorPictureTest, ShowsTheColoursWhereTheMaskIsClearAndNothingWhereItIsSet)
+{
+    const QImage picture = cursorFilePicture(GetParam().file);
+    ASSERT_EQ(picture.size(), QSize(2, 2));
+    const std::array<QPoint, 4> places {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(1, 1)};
+    for (std::size_t i = 0; i < places.size(); ++i)
+        EXPECT_EQ(picture.pixel(places[i]), GetParam().pixels[i]) << i;
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, CursorPictureTest,
+    testing::Values(
+        // Palette: 0 black, 1 white. Bottom row 1 0, top row 0 1.
+        PictureCase {"OneBit", cursorFile(1, {0x000000, 0xFFFFFF}, {0x80, 0, 0, 0, 0x40, 0, 0, 0}, kMask),
+            {0xFF000000, 0xFFFFFFFF, 0xFFFFFFFF, 0}},
+        PictureCase {"FourBits",
+            cursorFile(4, {0x000000, 0xFF0000, 0x00FF00, 0x0000FF}, {0x12, 0, 0, 0, 0x30, 0, 0, 0}, kMask),
+            {0xFF0000FF, 0xFF000000, 0xFFFF0000, 0}},
+        PictureCase {"TwentyFourBits",
+            cursorFile(24, {}, {0x10, 0x20, 0x30, 0x40, 0x50, 0x60, 0, 0, 1, 2, 3, 4, 5, 6, 0, 0}, kMask),
+            {0xFF030201, 0xFF060504, 0xFF302010, 0}}),
+    [](const testing::TestParamInfo<PictureCase> &info) { return std::string(info.param.name); });
+
+TEST(CursorFileTest, RefusesPicturesItCannotRead)
+{
+    const std::vector<std::uint8_t> rows {0x80, 0, 0, 0, 0x40, 0, 0, 0};
+    const std::vector<std::uint32_t> palette {0x000000, 0xFFFFFF};
+    EXPECT_FALSE(cursorFilePicture(cursorFile(1, palette, rows, kMask)).isNull());
+    std::vector<std::uint8_t> maskCut = cursorFile(1, palette, rows, kMask);
+    maskCut.resize(maskCut.size() - 1);
+    EXPECT_TRUE(cursorFilePicture(maskCut).isNull()) << "mask cut short";
+    const std::vector<std::uint8_t> alpha(16, 0xFF);
+    EXPECT_TRUE(cursorFilePicture(cursorFile(32, {}, alpha, kMask)).isNull()) << "32 bits";
+    EXPECT_TRUE(cursorFilePicture(cursorFile(1, palette, rows, kMask, 1)).isNull()) << "compressed";
+    std::vector<std::uint8_t> farOffset = cursorFile(1, palette, rows, kMask);
+    farOffset[19] = 0x40;
+    EXPECT_TRUE(cursorFilePicture(farOffset).isNull()) << "picture beyond the file";
+    EXPECT_TRUE(cursorFilePicture(cursorDirectory(0, 2, 1, 1, 0)).isNull()) << "no picture";
+}
+
+TEST(CursorFileTest, ShippedCursorsLookAsQtsIconReaderShowsThem)
+{
+    registerProgramCursors();
+    std::vector<int> numbers {
+        crBriHandPoint, crBriSmallHandPoint, crBriGrabHand, crBriGrabHandArrow, crBriDragHand};
+    for (int number = kFirstLibraryCursor; number <= kLastLibraryCursor; ++number)
+        numbers.push_back(number);
+    for (const int number : numbers) {
+        QFile file(QStringLiteral(":/cursors/%1.cur").arg(number));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << number;
+        QByteArray bytes = file.readAll();
+        QBuffer buffer(&bytes);
+        QImageReader reader(&buffer, "cur");
+        const QImage expected = reader.read().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        ASSERT_FALSE(expected.isNull()) << number;
+        const QImage picture
+            = cursorFilePicture(std::span(reinterpret_cast<const std::uint8_t *>(bytes.constData()),
+                static_cast<std::size_t>(bytes.size())));
+        EXPECT_EQ(picture.convertToFormat(QImage::Format_ARGB32_Premultiplied), expected) << number;
+    }
 }
 
 TEST(CursorFileTest, ReadsTheHotSpotOfTheFirstEntry)
