@@ -3,9 +3,11 @@
 
 #include "BriCtrls.h"
 #include "BriUrl.h"
+#include "LazyIcon.h"
 #include "Panel.h"
 #include "WindowFont.h"
 
+#include <QApplication>
 #include <QPushButton>
 #include <QStyle>
 #include <QTabWidget>
@@ -42,6 +44,12 @@ QFont panelFont()
     QFont font = windowFont();
     font.setPixelSize(13);
     return font;
+}
+
+// The window shows its button only when it is opened.
+QIcon okIcon()
+{
+    return lazyIcon([] { return QApplication::style()->standardIcon(QStyle::SP_DialogOkButton); });
 }
 
 TPanel *createPanel(QWidget &parent, const char *name)
@@ -113,7 +121,7 @@ Tf_sobre::Tf_sobre(QWidget *parent)
     Panel3 = createPanel(*this, "Panel3");
     Panel3->setGeometry(0, 259, 334, 45);
 
-    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), Panel3);
+    BitBtn1 = new QPushButton(okIcon(), QStringLiteral("OK"), Panel3);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setGeometry(246, 11, 75, 25);
     BitBtn1->setDefault(true);

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "UHelp.h"
 
+#include "LazyIcon.h"
 #include "OuterSize.h"
 #include "WindowFont.h"
 
+#include <QApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -77,7 +79,7 @@ TfrmAjuda::TfrmAjuda(QWidget *parent)
 {
     setObjectName(QStringLiteral("frmAjuda"));
     setWindowTitle(QStringLiteral("Help"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/help.png")));
+    setWindowIcon(lazyIcon([] { return QIcon(QStringLiteral(":/icons/help.png")); }));
     setBackgroundRole(QPalette::Button);
     setFont(windowFont());
     setOuterSize(*this, QSize(473, 442));
@@ -101,7 +103,10 @@ TfrmAjuda::TfrmAjuda(QWidget *parent)
     Label1->move(10, 11);
     Label1->adjustSize();
 
-    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("&OK"), this);
+    // The window is opened only later.
+    BitBtn1 = new QPushButton(
+        lazyIcon([] { return QApplication::style()->standardIcon(QStyle::SP_DialogOkButton); }),
+        QStringLiteral("&OK"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setGeometry(380, 381, 75, 25);
     BitBtn1->setDefault(true);

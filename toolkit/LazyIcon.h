@@ -1,0 +1,14 @@
+// SPDX-License-Identifier: MIT
+// Icons of windows that are built at start-up but shown later: the pictures are read only when
+// something first asks for them, so that start-up does not decode what it does not show.
+#pragma once
+
+#include <QIcon>
+#include <functional>
+
+namespace brivmemo {
+
+// An icon that behaves as the one make returns, which is called once, at the first use.
+QIcon lazyIcon(std::function<QIcon()> make);
+
+} // namespace brivmemo
