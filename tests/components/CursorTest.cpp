@@ -54,7 +54,8 @@ std::vector<std::uint8_t> cursorFile(std::uint16_t bitCount, const std::vector<s
     put(1, 2);
     put(bitCount, 2);
     put(compression, 4);
-    put(0, 4 * 5);
+    // Image size, resolutions and colour counts.
+    dib.insert(dib.end(), 20, 0);
     for (const std::uint32_t entry : palette)
         put(entry, 4);
     dib.insert(dib.end(), colourRows.begin(), colourRows.end());
@@ -95,7 +96,8 @@ INSTANTIATE_TEST_SUITE_P(Formats, CursorPictureTest,
         PictureCase {"OneBit", cursorFile(1, {0x000000, 0xFFFFFF}, {0x80, 0, 0, 0, 0x40, 0, 0, 0}, kMask),
             {0xFF000000, 0xFFFFFFFF, 0xFFFFFFFF, 0}},
         PictureCase {"FourBits",
-            cursorFile(4, {0x000000, 0xFF0000, 0x00FF00, 0x0000FF}, {0x12, 0, 0, 0, 0x30, 0, 0, 0}, kMask),
+            cursorFile(4, {0x000000, 0xFF0000, 0x00FF00, 0x0000FF, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
+                {0x12, 0, 0, 0, 0x30, 0, 0, 0}, kMask),
             {0xFF0000FF, 0xFF000000, 0xFFFF0000, 0}},
         PictureCase {"TwentyFourBits",
             cursorFile(24, {}, {0x10, 0x20, 0x30, 0x40, 0x50, 0x60, 0, 0, 1, 2, 3, 4, 5, 6, 0, 0}, kMask),
