@@ -18,14 +18,11 @@ namespace brivmemo {
 
 namespace {
 
+// Read at the cursor's first use: most are never shown, and none is shown before the first paint.
 void registerCursorFile(const QDir &directory, int number)
 {
-    const std::optional<QCursor> cursor
-        = loadCursorFile(directory.filePath(QStringLiteral("%1.cur").arg(number)));
-    if (cursor)
-        setScreenCursor(number, *cursor);
-    else
-        removeScreenCursor(number);
+    setScreenCursor(number,
+        [path = directory.filePath(QStringLiteral("%1.cur").arg(number))] { return loadCursorFile(path); });
 }
 
 } // namespace

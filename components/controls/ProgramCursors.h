@@ -11,8 +11,8 @@ inline constexpr int kFirstLibraryCursor = 2001;
 inline constexpr int kLastLibraryCursor = 2031;
 
 // Registers each cursor from the file NUMBER.cur in the directory, by default the cursors
-// embedded in the program. A number whose file cannot be read is left without a cursor, also
-// when one was registered under it before.
+// embedded in the program; a file is read when its cursor is first asked for. A number whose
+// file cannot be read is left without a cursor, also when one was registered under it before.
 void registerProgramCursors(const QString &directory = QStringLiteral(":/cursors"));
 
 } // namespace brivmemo

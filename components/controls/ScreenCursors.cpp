@@ -26,7 +26,13 @@ public:
         return *table;
     }
 
-    std::map<int, QCursor> cursors;
+    // A cursor registered by its make function holds no cursor until it is first asked for.
+    struct Entry {
+        std::function<std::optional<QCursor>()> make;
+        std::optional<QCursor> cursor;
+    };
+
+    std::map<int, Entry> cursors;
 };
 
 void applyCursor(QWidget &control, int number)
@@ -52,7 +58,16 @@ void setScreenCursor(int number, const QCursor &cursor)
 {
     if (number == crDefault)
         return;
-    CursorTable::instance().cursors.insert_or_assign(number, cursor);
+    CursorTable::instance().cursors.insert_or_assign(number, CursorTable::Entry {{}, cursor});
+    applyToControlsShowing(number);
+}
+
+void setScreenCursor(int number, std::function<std::optional<QCursor>()> make)
+{
+    if (number == crDefault)
+        return;
+    CursorTable::instance().cursors.insert_or_assign(
+        number, CursorTable::Entry {std::move(make), std::nullopt});
     applyToControlsShowing(number);
 }
 
@@ -64,11 +79,16 @@ void removeScreenCursor(int number)
 
 std::optional<QCursor> screenCursor(int number)
 {
-    const std::map<int, QCursor> &cursors = CursorTable::instance().cursors;
+    std::map<int, CursorTable::Entry> &cursors = CursorTable::instance().cursors;
     const auto found = cursors.find(number);
     if (found == cursors.end())
         return std::nullopt;
-    return found->second;
+    CursorTable::Entry &entry = found->second;
+    if (entry.make) {
+        entry.cursor = entry.make();
+        entry.make = nullptr;
+    }
+    return entry.cursor;
 }
 
 void setCursorNumber(QWidget &control, int number)

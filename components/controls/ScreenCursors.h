@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QCursor>
+#include <functional>
 #include <optional>
 
 class QWidget;
@@ -16,6 +17,9 @@ inline constexpr int crDefault = 0;
 
 // Replaces whatever was registered under the number.
 void setScreenCursor(int number, const QCursor &cursor);
+// The same with a cursor that is made only when it is first asked for, by a control showing the
+// number or by screenCursor; a make that gives nullopt leaves the number without a cursor.
+void setScreenCursor(int number, std::function<std::optional<QCursor>()> make);
 // Afterwards controls with this number show the default cursor.
 void removeScreenCursor(int number);
 std::optional<QCursor> screenCursor(int number);
