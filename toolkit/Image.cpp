@@ -14,9 +14,27 @@ TImage::TImage(QWidget *parent)
     resize(105, 105);
 }
 
+const QImage &TImage::Picture() const
+{
+    if (makePicture_) {
+        picture_ = makePicture_();
+        makePicture_ = nullptr;
+    }
+    return picture_;
+}
+
 void TImage::setPicture(const QImage &picture)
 {
+    makePicture_ = nullptr;
     picture_ = picture;
+    sizeToPicture();
+    update();
+}
+
+void TImage::setPicture(std::function<QImage()> make)
+{
+    makePicture_ = std::move(make);
+    picture_ = QImage();
     sizeToPicture();
     update();
 }
@@ -52,17 +70,18 @@ void TImage::Click()
 
 void TImage::paintEvent(QPaintEvent *)
 {
-    if (picture_.isNull())
+    const QImage &picture = Picture();
+    if (picture.isNull())
         return;
     QPainter canvas(this);
     if (stretch_) {
-        canvas.drawImage(rect(), picture_);
+        canvas.drawImage(rect(), picture);
         return;
     }
     QPoint origin;
     if (center_)
-        origin = QPoint((width() - picture_.width()) / 2, (height() - picture_.height()) / 2);
-    canvas.drawImage(origin, picture_);
+        origin = QPoint((width() - picture.width()) / 2, (height() - picture.height()) / 2);
+    canvas.drawImage(origin, picture);
 }
 
 void TImage::mousePressEvent(QMouseEvent *event)
@@ -95,8 +114,8 @@ void TImage::mouseDoubleClickEvent(QMouseEvent *event)
 
 void TImage::sizeToPicture()
 {
-    if (autoSize_ && !picture_.isNull())
-        resize(picture_.size());
+    if (autoSize_ && !Picture().isNull())
+        resize(Picture().size());
 }
 
 } // namespace brivmemo

@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <QWidget>
+#include <functional>
 
 namespace brivmemo {
 
@@ -15,8 +16,11 @@ class TImage : public QWidget {
 public:
     explicit TImage(QWidget *parent = nullptr);
 
-    const QImage &Picture() const { return picture_; }
+    const QImage &Picture() const;
     void setPicture(const QImage &picture);
+    // The same with a picture made only when it is first needed: to paint it, to size the
+    // control to it, or when it is asked for.
+    void setPicture(std::function<QImage()> make);
 
     // Sizes the control to its picture whenever the picture changes.
     bool AutoSize() const { return autoSize_; }
@@ -42,7 +46,8 @@ protected:
 private:
     void sizeToPicture();
 
-    QImage picture_;
+    mutable QImage picture_;
+    mutable std::function<QImage()> makePicture_;
     bool autoSize_ = false;
     bool center_ = false;
     bool stretch_ = false;

@@ -3,12 +3,14 @@
 
 #include "BriCtrls.h"
 #include "BriUrl.h"
+#include "DisplayForm.h"
 #include "LazyIcon.h"
 #include "Panel.h"
 #include "WindowFont.h"
 
 #include <QApplication>
 #include <QPushButton>
+#include <QResource>
 #include <QStyle>
 #include <QTabWidget>
 #include <QTextEdit>
@@ -44,6 +46,15 @@ QFont panelFont()
     QFont font = windowFont();
     font.setPixelSize(13);
     return font;
+}
+
+// Read by the program's own BMP reader when the window is first painted: Qt's image readers
+// would load all their plugins before the game's first paint to tell the file's format.
+QImage aboutPicture()
+{
+    const QByteArray bytes = QResource(QStringLiteral(":/about.bmp")).uncompressedData();
+    return displayForm(decodeBmp(std::span(
+        reinterpret_cast<const std::uint8_t *>(bytes.constData()), static_cast<std::size_t>(bytes.size()))));
 }
 
 // The window shows its button only when it is opened.
@@ -95,7 +106,7 @@ Tf_sobre::Tf_sobre(QWidget *parent)
     BriUrlImage2 = new TBriUrlImage(Panel1);
     BriUrlImage2->setObjectName(QStringLiteral("BriUrlImage2"));
     BriUrlImage2->setGeometry(46, 20, 234, 60);
-    BriUrlImage2->setPicture(QImage(QStringLiteral(":/about.bmp")));
+    BriUrlImage2->setPicture(aboutPicture);
     BriUrlImage2->SetURL(readmeAddress());
     BriUrlImage2->setToolTip(BriUrlImage2->URL());
 

@@ -100,6 +100,7 @@ TEST_F(AboutWindowTest, PictureOpensTheInstalledReadmeThroughTheOpener)
 {
     const TBriUrlImage &image = *window.BriUrlImage2;
     EXPECT_EQ(image.Picture().size(), QSize(234, 60));
+    EXPECT_EQ(image.Picture(), QImage(QStringLiteral(":/about.bmp"))) << "as Qt's own BMP reader shows it";
     const QUrl url(image.URL());
     EXPECT_TRUE(url.isLocalFile() && QDir::isAbsolutePath(url.toLocalFile())) << image.URL().toStdString();
     EXPECT_TRUE(url.toLocalFile().endsWith(QStringLiteral("/README.md"))) << image.URL().toStdString();
