@@ -5,7 +5,7 @@
 
 namespace {
 
-// Start-up within 1.3 times the floor's, and no more than 1.3 times its memory.
+// Start-up within 1.3 times the floor's with text, and no more than 1.3 times its memory.
 constexpr double AllowedStartupRatio = 1.3;
 constexpr double AllowedMemoryRatio = 1.3;
 // Runs of each program before measuring, so that all find their libraries in the cache.
@@ -40,11 +40,13 @@ std::vector<Figure> startupFigures(const std::string &game, const std::string &f
     }
     const double gameTime = median(gameRuns.milliseconds);
     const double gamePeak = median(gameRuns.mebibytes);
+    // Every window of the game has words, so the bound is the floor that shows one line of text;
+    // the empty window tells the font system's share apart.
     return {
-        {"start-up to the first painted main window", gameTime, median(floorRuns.milliseconds), "ms",
+        {"start-up to the first painted main window", gameTime, median(textFloorRuns.milliseconds), "ms",
             AllowedStartupRatio},
-        {"  the same, floor with one line of text", gameTime, median(textFloorRuns.milliseconds), "ms", 0},
-        {"peak memory up to then", gamePeak, median(floorRuns.mebibytes), "MiB", AllowedMemoryRatio},
-        {"  the same, floor with one line of text", gamePeak, median(textFloorRuns.mebibytes), "MiB", 0},
+        {"  the same, empty floor without text", gameTime, median(floorRuns.milliseconds), "ms", 0},
+        {"peak memory up to then", gamePeak, median(textFloorRuns.mebibytes), "MiB", AllowedMemoryRatio},
+        {"  the same, empty floor without text", gamePeak, median(floorRuns.mebibytes), "MiB", 0},
     };
 }
