@@ -18,6 +18,17 @@ TEST_F(BoardTest, NewGameInTheMiddleOfAGameStartsAfresh)
     window.fireTimer();
     turnMiss(4, 5); // player 2's cards wait for the timer
     ASSERT_GT(window.timerInterval(), 0);
+    // Whatever an earlier game left in the labels, the bars and the player records.
+    for (const Rotulo label : AllLabels) {
+        window.setLabelText(label, "old");
+        window.setLabelColor(label, clGreen);
+    }
+    for (const Barra bar : {Barra::pgbJg1, Barra::pgbJg2}) {
+        window.setBarMaximum(bar, 70);
+        window.setBarPosition(bar, 30);
+    }
+    Jogador1 = TJogador {2, 70, 3, false};
+    Jogador2 = TJogador {2, 30, 6, true};
 
     window.Inic_Jogo();
     for (int place = 1; place <= NumLugares; ++place) {
@@ -31,6 +42,7 @@ TEST_F(BoardTest, NewGameInTheMiddleOfAGameStartsAfresh)
     EXPECT_EQ(window.Tabuleiro.Total, 40);
     EXPECT_EQ(window.CartasViradas, 0);
     EXPECT_EQ(window.Carta1, nullptr);
+    EXPECT_EQ(window.Carta2, nullptr);
     EXPECT_EQ(window.JogadorAtual, &Jogador1);
     EXPECT_EQ(Jogador1, (TJogador {1, 0, 0, true}));
     EXPECT_EQ(Jogador2, (TJogador {1, 0, 0, false}));
@@ -41,6 +53,8 @@ TEST_F(BoardTest, NewGameInTheMiddleOfAGameStartsAfresh)
     }
     for (const Rotulo label : {Rotulo::lblPtJg1, Rotulo::lblJogadas1, Rotulo::lblPtJg2, Rotulo::lblJogadas2})
         EXPECT_EQ(window.labelText(label), "0");
+    EXPECT_EQ(window.labelText(Rotulo::lblJogador1), "Player 1");
+    EXPECT_EQ(window.labelText(Rotulo::lblJogador2), "Player 2");
     for (const Barra bar : {Barra::pgbJg1, Barra::pgbJg2}) {
         EXPECT_EQ(window.barMaximum(bar), 200);
         EXPECT_EQ(window.barPosition(bar), 0);

@@ -78,6 +78,8 @@ protected:
                 EXPECT_EQ(move.second, seenPartner);
             } else {
                 EXPECT_TRUE(q.Livre) << "a seen card that does not match";
+                ++unseenPartnerMoves_;
+                unseenPartnerPairs_ += pair;
             }
             if (move.firstOfGame) {
                 EXPECT_FALSE(p.Livre) << "the first move did not start from a card the human turned";
@@ -98,6 +100,8 @@ protected:
         EXPECT_EQ(window.Tabuleiro.Total, 0);
         EXPECT_EQ(Jogador1.Pontos + Jogador2.Pontos, 200);
         EXPECT_EQ(window.labelText(Rotulo::lblPtJg1), std::to_string(Jogador1.Pontos));
+        EXPECT_EQ(window.labelText(Rotulo::lblPtJg2), std::to_string(Jogador2.Pontos));
+        EXPECT_EQ(window.labelText(Rotulo::lblJogadas1), std::to_string(Jogador1.Erros));
         EXPECT_EQ(window.labelText(Rotulo::lblJogadas2), std::to_string(Jogador2.Erros));
         EXPECT_EQ(window.barPosition(Barra::pgbJg2), Jogador2.Pontos);
         for (int place = 1; place <= NumLugares; ++place)
@@ -124,6 +128,8 @@ protected:
     PerfectMemoryPlayer human_;
     int blindMisses_ = 0;
     int missedKnownPairs_ = 0;
+    int unseenPartnerMoves_ = 0;
+    int unseenPartnerPairs_ = 0;
 };
 
 TEST_P(CompleteGame, EveryGameEndsWithEveryPairTaken)
@@ -140,6 +146,11 @@ TEST_P(CompleteGame, EveryGameEndsWithEveryPairTaken)
         // The Beginner never consults its memory.
         EXPECT_GT(blindMisses_, 0);
         EXPECT_GT(missedKnownPairs_, 0);
+    }
+    if (GetParam() == Opponent::Intermediate) {
+        // A card never seen before, drawn blindly, only sometimes matches.
+        EXPECT_GT(unseenPartnerPairs_, 0);
+        EXPECT_LT(unseenPartnerPairs_, unseenPartnerMoves_);
     }
 }
 

@@ -95,5 +95,38 @@ TEST_F(ComputerTest, IntermediateTakesAPairItHasSeenEveryTime)
     }
 }
 
+// What a move leaves in the computer's memory: the Beginner remembers both cards it turned,
+// the Intermediate the card it had never seen, the Wizard, who needs no memory, neither.
+TEST_F(ComputerTest, EachLevelRemembersTheCardsItTurnsAsItShould)
+{
+    struct Case {
+        ComandoNivel level;
+        void (TMotorJogo::*move)();
+        bool firstSeen;
+        bool secondSeen;
+    };
+    for (const Case &level : {Case {ComandoNivel::mnPrin, &TMotorJogo::Joga_Computador_Facil, true, true},
+             Case {ComandoNivel::mnInter, &TMotorJogo::Joga_Computador, true, true},
+             Case {ComandoNivel::mnMagico, &TMotorJogo::Joga_Computador_Magico, false, false}}) {
+        for (std::uint32_t seed = 1; seed <= 50; ++seed) {
+            setRandomSeed(seed);
+            newGame(2, level.level);
+            // One card seen, its partner not: the Intermediate starts there and draws blindly.
+            const int seen = placesOf(9)[0];
+            if (level.level == ComandoNivel::mnInter)
+                window.BuffComp.Cartas[seen].Livre = false;
+            (window.*level.move)();
+            const int p = window.Carta1->Tag();
+            const int q = window.Carta2->Tag();
+            EXPECT_EQ(!window.BuffComp.Cartas[p].Livre, level.firstSeen) << "place " << p;
+            EXPECT_EQ(!window.BuffComp.Cartas[q].Livre, level.secondSeen) << "place " << q;
+            for (int place = 1; place <= NumLugares; ++place) {
+                if (place != p && place != q && place != seen)
+                    EXPECT_TRUE(window.BuffComp.Cartas[place].Livre) << "place " << place;
+            }
+        }
+    }
+}
+
 } // namespace
 } // namespace brivmemo::testing

@@ -78,6 +78,12 @@ TEST_F(TurnTest, AMissCountsForThePlayerWhoMadeItAndPassesTheTurn)
     EXPECT_EQ(window.JogadorAtual, &Jogador1);
     EXPECT_EQ(window.labelColor(Rotulo::lblJogadas1), clRed);
     EXPECT_EQ(window.labelColor(Rotulo::lblJogadas2), clBlack);
+
+    turnMiss(5, 6);
+    ASSERT_TRUE(window.fireTimer());
+    EXPECT_EQ(Jogador1.Erros, 2);
+    EXPECT_EQ(Jogador2.Erros, 1);
+    EXPECT_EQ(window.JogadorAtual, &Jogador2);
 }
 
 TEST_F(TurnTest, TheTimerRunsForTheAnimationTime)

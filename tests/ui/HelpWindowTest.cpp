@@ -263,8 +263,10 @@ TEST_F(HelpFromTheGameTest, TheMoveInProgressEndsBehindTheOpenHelpWindow)
     ASSERT_TRUE(form().tmMarcaJogada->isActive());
     ASSERT_TRUE(Ocupado);
 
-    // What the tick left while the help window was still open.
+    // What the open help window found, and what the tick left while it was still open.
     struct AfterTick {
+        bool runningBehindHelp;
+        int intervalBehindHelp;
         bool helpOpen;
         bool timerActive;
         bool locked;
@@ -275,14 +277,18 @@ TEST_F(HelpFromTheGameTest, TheMoveInProgressEndsBehindTheOpenHelpWindow)
     };
     std::optional<AfterTick> afterTick;
     whenModal([&](QWidget &help) {
+        const bool running = form().tmMarcaJogada->isActive();
+        const int interval = form().tmMarcaJogada->Interval();
         form().tmMarcaJogada->Timer();
-        afterTick = AfterTick {help.isVisible(), form().tmMarcaJogada->isActive(), Ocupado,
+        afterTick = AfterTick {running, interval, help.isVisible(), form().tmMarcaJogada->isActive(), Ocupado,
             form().CartasViradas, {form().image(first).BitmapIndex(), form().image(second).BitmapIndex()},
             Jogador1.Erros, Jogador2.Vez};
         frmAjuda->BitBtn1->click();
     });
     pressF1();
     ASSERT_TRUE(afterTick.has_value());
+    EXPECT_TRUE(afterTick->runningBehindHelp) << "opening the help window stopped the move's timer";
+    EXPECT_EQ(afterTick->intervalBehindHelp, Config.Velocidade);
     EXPECT_TRUE(afterTick->helpOpen);
     EXPECT_FALSE(afterTick->timerActive);
     EXPECT_FALSE(afterTick->locked);

@@ -69,6 +69,7 @@ struct ActivationCase {
     std::int32_t nivel;
     TMMBitmapRadioButton *TfrmOpcoes::*speedButton;
     QAction *TForm1::*level;
+    QAction *TForm1::*levelTwin;
 };
 
 void PrintTo(const ActivationCase &activation, std::ostream *out)
@@ -90,6 +91,8 @@ TEST_P(FirstActivationTest, FillsTheOptionsAndLevelsThenDealsAndAsksForTheGameTy
     createWindows();
     frmOpcoes->rabRapida->SetChecked(true);
     Config = defaultConfig();
+    // The activation itself marks the game-type dialog's showing as the one at start-up.
+    PrimeiraVez = false;
 
     bool lockedWhileAsking = false;
     showAndActivate(form(), [&lockedWhileAsking](QWidget &dialog) {
@@ -107,6 +110,8 @@ TEST_P(FirstActivationTest, FillsTheOptionsAndLevelsThenDealsAndAsksForTheGameTy
         EXPECT_EQ((frmOpcoes->*button)->Checked(), button == expected.speedButton);
     for (auto level : {&TForm1::mnPrin, &TForm1::mnInter, &TForm1::mnMagico})
         EXPECT_EQ((form().*level)->isChecked(), level == expected.level);
+    for (auto twin : {&TForm1::PopPrin, &TForm1::PopInter, &TForm1::PopMagico})
+        EXPECT_EQ((form().*twin)->isChecked(), twin == expected.levelTwin);
     EXPECT_EQ(form().lblJogador1->text(), "Ann");
     EXPECT_EQ(form().lblJogador2->text(), "Bob");
 }
@@ -114,11 +119,11 @@ TEST_P(FirstActivationTest, FillsTheOptionsAndLevelsThenDealsAndAsksForTheGameTy
 // Before the first activation the test checks "&Fast": a speed of no button leaves the buttons
 // as they were, and a level of no command is Wizard.
 INSTANTIATE_TEST_SUITE_P(Settings, FirstActivationTest,
-    ::testing::Values(ActivationCase {3000, 1, &TfrmOpcoes::rabLenta, &TForm1::mnPrin},
-        ActivationCase {1000, 2, &TfrmOpcoes::rabNormal, &TForm1::mnInter},
-        ActivationCase {500, 3, &TfrmOpcoes::rabRapida, &TForm1::mnMagico},
-        ActivationCase {42, 0, &TfrmOpcoes::rabRapida, &TForm1::mnMagico},
-        ActivationCase {1000, 7, &TfrmOpcoes::rabNormal, &TForm1::mnMagico}));
+    ::testing::Values(ActivationCase {3000, 1, &TfrmOpcoes::rabLenta, &TForm1::mnPrin, &TForm1::PopPrin},
+        ActivationCase {1000, 2, &TfrmOpcoes::rabNormal, &TForm1::mnInter, &TForm1::PopInter},
+        ActivationCase {500, 3, &TfrmOpcoes::rabRapida, &TForm1::mnMagico, &TForm1::PopMagico},
+        ActivationCase {42, 0, &TfrmOpcoes::rabRapida, &TForm1::mnMagico, &TForm1::PopMagico},
+        ActivationCase {1000, 7, &TfrmOpcoes::rabNormal, &TForm1::mnMagico, &TForm1::PopMagico}));
 
 TEST_F(StartupTest, TheFirstActivationRunsOncePerRun)
 {

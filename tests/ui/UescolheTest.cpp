@@ -169,11 +169,27 @@ TEST_P(GameTypeWayOutTest, AfterStartUpClosesWithoutAQuestionAndLeavesTheGameAlo
 INSTANTIATE_TEST_SUITE_P(UescolheTest, GameTypeWayOutTest,
     ::testing::Values(WayOut {"SecondButton", [](TfrmEscolhe &dialog) { dialog.cmdSair->click(); }},
         WayOut {"Esc", [](TfrmEscolhe &dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); }},
-        WayOut {"WindowSystemClose", [](TfrmEscolhe &dialog) { dialog.close(); }},
-        WayOut {"Accept", [](TfrmEscolhe &dialog) {
-                    PediuSair = true;
-                    dialog.accept();
-                }}));
+        WayOut {"WindowSystemClose", [](TfrmEscolhe &dialog) { dialog.close(); }}));
+
+// accept() is no button of the dialog, but Qt code may call it: it must ask, as the second
+// button does, once that button has been pressed at start-up, and close quietly afterwards.
+TEST_F(UescolheTest, AcceptGoesThroughTheClosingRules)
+{
+    PrimeiraVez = true;
+    show([this](TfrmEscolhe &dialog) {
+        boxes.setAnswer(QStringLiteral("&No"));
+        dialog.cmdSair->click();
+        ASSERT_TRUE(dialog.isVisible());
+        dialog.accept();
+        EXPECT_TRUE(dialog.isVisible()) << "closed without asking";
+        dialog.cmdOK->click();
+    });
+    ASSERT_EQ(boxes.shown().size(), 2U);
+    EXPECT_EQ(boxes.shown().back().text, "Do you really want to exit ?");
+
+    show([](TfrmEscolhe &dialog) { dialog.accept(); });
+    EXPECT_EQ(boxes.shown().size(), 2U);
+}
 
 TEST_F(UescolheTest, AcceleratorsCheckTheRadioButtonsBeforeALaterButtonWithTheSameLetter)
 {
