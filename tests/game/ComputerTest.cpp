@@ -121,8 +121,9 @@ TEST_F(ComputerTest, EachLevelRemembersTheCardsItTurnsAsItShould)
             EXPECT_EQ(!window.BuffComp.Cartas[p].Livre, level.firstSeen) << "place " << p;
             EXPECT_EQ(!window.BuffComp.Cartas[q].Livre, level.secondSeen) << "place " << q;
             for (int place = 1; place <= NumLugares; ++place) {
-                if (place != p && place != q && place != seen)
+                if (place != p && place != q && place != seen) {
                     EXPECT_TRUE(window.BuffComp.Cartas[place].Livre) << "place " << place;
+                }
             }
         }
     }
