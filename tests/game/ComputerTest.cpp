@@ -95,6 +95,23 @@ TEST_F(ComputerTest, IntermediateTakesAPairItHasSeenEveryTime)
     }
 }
 
+// A new memory has seen nothing and taken nothing, whatever the old one held; it keeps the faces.
+TEST_F(ComputerTest, ANewMemoryHasSeenAndTakenNothing)
+{
+    newGame(2, ComandoNivel::mnInter);
+    for (TCarta &carta : window.BuffComp.Cartas) {
+        carta.Livre = false;
+        carta.Retirada = true;
+    }
+    window.Inic_BuffComp();
+    for (int place = 1; place <= NumLugares; ++place) {
+        EXPECT_TRUE(window.BuffComp.Cartas[place].Livre) << "place " << place;
+        EXPECT_FALSE(window.BuffComp.Cartas[place].Retirada) << "place " << place;
+        EXPECT_EQ(window.BuffComp.Cartas[place].Valor, window.Tabuleiro.Cartas[place].Valor)
+            << "place " << place;
+    }
+}
+
 // What a move leaves in the computer's memory: the Beginner remembers both cards it turned,
 // the Intermediate the card it had never seen, the Wizard, who needs no memory, neither.
 TEST_F(ComputerTest, EachLevelRemembersTheCardsItTurnsAsItShould)
