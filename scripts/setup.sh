@@ -8,7 +8,7 @@ packages=(
   g++ cmake ninja-build pkg-config python3
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev liblz4-dev zlib1g-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format clang-tidy
   xvfb xauth xdotool imagemagick x11-utils
   desktop-file-utils appstream dpkg-dev file
   fonts-dejavu-core fonts-liberation2
