@@ -38,7 +38,7 @@ protected:
     TComponentStateHolder() = default;
     TComponentStateHolder(const TComponentStateHolder &) = default;
     TComponentStateHolder &operator=(const TComponentStateHolder &) = default;
-    virtual ~TComponentStateHolder() = default;
+    ~TComponentStateHolder() = default;
 
 private:
     TComponentState state_;

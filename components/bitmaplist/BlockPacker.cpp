@@ -199,7 +199,7 @@ std::size_t UnpackBlock(std::span<const std::uint8_t> block, std::span<std::uint
             n += length;
             p += 4;
         } else {
-            const std::size_t length = (in[p + 1] & 0x0Fu) + kMinMatch;
+            const std::size_t length = (in[p + 1] & 0x0FU) + kMinMatch;
             if (offset > n || length > kChunkSize - n)
                 throw EInvalidBitmapListStream();
             CopyBackReference(out + n, offset, length);

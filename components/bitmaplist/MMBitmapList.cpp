@@ -65,7 +65,7 @@ TMMBitmapList::~TMMBitmapList()
     observable_.reset();
 }
 
-void TMMBitmapList::checkIndex(int index, int highest) const
+void TMMBitmapList::checkIndex(int index, int highest)
 {
     if (index < 0 || index > highest)
         throw EListError(index);
@@ -210,7 +210,7 @@ void TMMBitmapList::Changed()
         handler(this);
 }
 
-void TMMBitmapList::BitmapChangedHandler(TObject *)
+void TMMBitmapList::BitmapChangedHandler(TObject * /*sender*/)
 {
     Changed();
 }

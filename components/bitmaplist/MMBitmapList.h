@@ -76,9 +76,9 @@ protected:
 
 private:
     void BitmapChangedHandler(TObject *sender);
-    void checkIndex(int index, int highest) const;
+    static void checkIndex(int index, int highest);
     void insertOwned(int index, std::unique_ptr<TBitmap> bitmap);
-    std::unique_ptr<TBitmap> readItem(TStream &stream, bool packed);
+    static std::unique_ptr<TBitmap> readItem(TStream &stream, bool packed);
 
     std::vector<std::unique_ptr<TBitmap>> items_;
     int updateCount_ = 0;

@@ -19,14 +19,14 @@ TMMCustomBitmapListControl::TMMCustomBitmapListControl(QWidget *parent)
 TMMCustomBitmapListControl::~TMMCustomBitmapListControl()
 {
     // The setter would also repaint, which a control on its way out must not do.
-    if (bitmapList_)
+    if (bitmapList_ != nullptr)
         bitmapList_->RemoveObserver(observer_.get());
     QObject::disconnect(listDestroyedConnection_);
 }
 
 void TMMCustomBitmapListControl::SetBitmapList(TMMBitmapList *list)
 {
-    if (bitmapList_)
+    if (bitmapList_ != nullptr)
         bitmapList_->RemoveObserver(observer_.get());
     QObject::disconnect(listDestroyedConnection_);
     bitmapList_ = list;
@@ -56,7 +56,7 @@ void TMMCustomBitmapListControl::SetBitmapIndex(int index)
 
 bool TMMCustomBitmapListControl::HasBitmap() const
 {
-    return bitmapList_ && bitmapIndex_ >= 0 && bitmapIndex_ < bitmapList_->Count();
+    return bitmapList_ != nullptr && bitmapIndex_ >= 0 && bitmapIndex_ < bitmapList_->Count();
 }
 
 TBitmap *TMMCustomBitmapListControl::CurrentBitmap() const
