@@ -3,6 +3,7 @@
 
 #include "Random.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 
@@ -96,11 +97,8 @@ void TComputador::Joga_Computador_Magico()
 
 bool TComputador::seenCardOnTable() const
 {
-    for (const TCarta &carta : BuffComp.Cartas) {
-        if (!carta.Livre && !carta.Retirada)
-            return true;
-    }
-    return false;
+    return std::any_of(BuffComp.Cartas.begin(), BuffComp.Cartas.end(),
+        [](const TCarta &carta) { return !carta.Livre && !carta.Retirada; });
 }
 
 void TComputador::turnFirst(int lugar)

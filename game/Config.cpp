@@ -35,7 +35,7 @@ TConfig defaultConfig()
 std::array<std::uint8_t, ConfigRecordSize> configToBytes(const TConfig &config)
 {
     std::array<std::uint8_t, ConfigRecordSize> bytes {};
-    storeU32LE(&bytes[0], static_cast<std::uint32_t>(config.Velocidade));
+    storeU32LE(bytes.data(), static_cast<std::uint32_t>(config.Velocidade));
     std::copy(config.Nome1.begin(), config.Nome1.end(), &bytes[4]);
     std::copy(config.Nome2.begin(), config.Nome2.end(), &bytes[206]);
     storeU32LE(&bytes[408], static_cast<std::uint32_t>(config.Nivel));

@@ -10,7 +10,7 @@
 namespace brivmemo {
 
 std::uint32_t randomSeed();
-void setRandomSeed(std::uint32_t seed);
+void setRandomSeed(std::uint32_t value);
 
 // A draw in 0..range-1.
 int drawRandom(int range);

@@ -92,7 +92,7 @@ protected:
 private:
     struct AlignedChild {
         QPointer<QWidget> widget;
-        TAlign align;
+        TAlign align = TAlign::alNone;
     };
 
     void frameChanged();
