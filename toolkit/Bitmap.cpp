@@ -18,7 +18,7 @@ std::uint32_t bitsFromChannel(std::uint32_t intensity, std::uint32_t mask)
     if (mask == 0)
         return 0;
     const int shift = std::countr_zero(mask);
-    const int width = std::bit_width(mask >> shift);
+    const auto width = static_cast<int>(std::bit_width(mask >> shift));
     const std::uint64_t largest = (std::uint64_t {1} << width) - 1;
     const auto field = width <= 8 ? intensity >> (8 - width) : intensity * largest / 255;
     return static_cast<std::uint32_t>(field << shift) & mask;
@@ -86,15 +86,20 @@ bool TBitmap::contains(int x, int y) const
     return x >= 0 && y >= 0 && x < pixels_.width && y < pixels_.height;
 }
 
-const std::uint8_t *TBitmap::pixelAddress(int x, int y) const
+std::size_t TBitmap::pixelOffset(int x, int y) const
 {
     const std::size_t bitOffset = static_cast<std::size_t>(x) * bitsPerPixel(pixels_.format);
-    return pixels_.bits.data() + static_cast<std::size_t>(y) * pixels_.stride() + bitOffset / 8;
+    return static_cast<std::size_t>(y) * pixels_.stride() + bitOffset / 8;
+}
+
+const std::uint8_t *TBitmap::pixelAddress(int x, int y) const
+{
+    return pixels_.bits.data() + pixelOffset(x, y);
 }
 
 std::uint8_t *TBitmap::pixelAddress(int x, int y)
 {
-    return const_cast<std::uint8_t *>(std::as_const(*this).pixelAddress(x, y));
+    return pixels_.bits.data() + pixelOffset(x, y);
 }
 
 std::uint32_t TBitmap::pixelValue(int x, int y) const
@@ -127,7 +132,7 @@ void TBitmap::setPixelValue(int x, int y, std::uint32_t value)
     switch (pixels_.format) {
     case PixelFormat::Bits1: {
         const auto bit = static_cast<std::uint8_t>(0x80 >> (x % 8));
-        *p = static_cast<std::uint8_t>((value & 1) ? (*p | bit) : (*p & ~bit));
+        *p = static_cast<std::uint8_t>((value & 1U) != 0 ? (*p | bit) : (*p & ~bit));
         break;
     }
     case PixelFormat::Bits4:

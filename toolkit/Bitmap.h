@@ -10,6 +10,7 @@
 #include "Persistent.h"
 
 #include <QImage>
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -70,6 +71,7 @@ public:
 
 private:
     void changed();
+    std::size_t pixelOffset(int x, int y) const;
     std::uint8_t *pixelAddress(int x, int y);
     const std::uint8_t *pixelAddress(int x, int y) const;
     bool contains(int x, int y) const;
