@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Builds the test suites with AddressSanitizer and UndefinedBehaviorSanitizer in build-test/,
-# checks the format and the clang-tidy checks (scripts/lint.sh) and runs every test; then builds the fuzz targets with clang in build-fuzz/ and runs each
-# for a bounded time. Exits non-zero on any failure.
+# checks the format and the clang-tidy checks (scripts/lint.sh) and runs every test; then
+# builds the fuzz targets with clang in build-fuzz/ and runs each for a bounded time.
+# Exits non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
