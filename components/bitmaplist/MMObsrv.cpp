@@ -48,9 +48,9 @@ void TMMObservable::NotifyObservers(TObject *data)
     // Handlers may attach, detach or destroy observers; the broadcast keeps to the list as it
     // was when it began and skips whoever has left it since.
     const std::vector<Attachment> snapshot = observers_;
-    for (auto entry = snapshot.rbegin(); entry != snapshot.rend(); ++entry) {
-        if (isAttached(*entry))
-            entry->observer->Update(data);
+    for (std::size_t i = snapshot.size(); i-- > 0;) {
+        if (isAttached(snapshot[i]))
+            snapshot[i].observer->Update(data);
     }
 }
 

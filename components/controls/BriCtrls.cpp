@@ -25,28 +25,28 @@ void FrameSides(QPainter &canvas, TRect &rect, TSides sides, TColor topLeft, TCo
     canvas.save();
     canvas.setClipRect(toQRect(rect), Qt::IntersectClip);
     for (std::int64_t k = 0; k < lines; ++k) {
-        if (sides & TSide::sdLeft)
+        if (sides.testFlag(TSide::sdLeft))
             drawLine(canvas, QPoint(r.Left, r.Top), QPoint(r.Left, r.Bottom), lit);
-        if (sides & TSide::sdTop)
+        if (sides.testFlag(TSide::sdTop))
             drawLine(canvas, QPoint(r.Left, r.Top), QPoint(r.Right, r.Top), lit);
-        if (sides & TSide::sdRight)
+        if (sides.testFlag(TSide::sdRight))
             drawLine(canvas, QPoint(r.Right - 1, r.Top), QPoint(r.Right - 1, r.Bottom), shaded);
-        if (sides & TSide::sdBottom)
+        if (sides.testFlag(TSide::sdBottom))
             drawLine(canvas, QPoint(r.Left, r.Bottom - 1), QPoint(r.Right, r.Bottom - 1), shaded);
-        r.Left += sides & TSide::sdLeft ? 1 : 0;
-        r.Top += sides & TSide::sdTop ? 1 : 0;
-        r.Right -= sides & TSide::sdRight ? 1 : 0;
-        r.Bottom -= sides & TSide::sdBottom ? 1 : 0;
+        r.Left += sides.testFlag(TSide::sdLeft) ? 1 : 0;
+        r.Top += sides.testFlag(TSide::sdTop) ? 1 : 0;
+        r.Right -= sides.testFlag(TSide::sdRight) ? 1 : 0;
+        r.Bottom -= sides.testFlag(TSide::sdBottom) ? 1 : 0;
     }
     canvas.restore();
     const TRect shrunk = insetRect(rect, width);
-    if (sides & TSide::sdLeft)
+    if (sides.testFlag(TSide::sdLeft))
         rect.Left = shrunk.Left;
-    if (sides & TSide::sdTop)
+    if (sides.testFlag(TSide::sdTop))
         rect.Top = shrunk.Top;
-    if (sides & TSide::sdRight)
+    if (sides.testFlag(TSide::sdRight))
         rect.Right = shrunk.Right;
-    if (sides & TSide::sdBottom)
+    if (sides.testFlag(TSide::sdBottom))
         rect.Bottom = shrunk.Bottom;
 }
 
@@ -136,8 +136,8 @@ void TBriCustomPanel::Paint(QPainter &canvas)
 
     canvas.setFont(font());
     canvas.setPen(palette().color(foregroundRole()));
-    const int flags = toQtAlignment(Alignment()) | Qt::AlignTop | Qt::TextWordWrap | Qt::TextExpandTabs
-        | Qt::TextShowMnemonic;
+    const auto flags = static_cast<int>(toQtAlignment(Alignment()) | Qt::AlignTop | Qt::TextWordWrap
+        | Qt::TextExpandTabs | Qt::TextShowMnemonic);
     if (verticalAlignment_ != TVerticalAlignment::vaTop) {
         const int captionHeight = canvas.fontMetrics().boundingRect(toQRect(rect), flags, Caption()).height();
         const int bottom = rect.Bottom;
