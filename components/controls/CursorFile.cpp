@@ -76,7 +76,7 @@ QImage applyMask(const QImage &colours, std::span<const std::uint8_t> mask)
         const auto *source = reinterpret_cast<const QRgb *>(colours.constScanLine(y));
         auto *line = reinterpret_cast<QRgb *>(picture.scanLine(y));
         for (int x = 0; x < width; ++x) {
-            const bool seeThrough = (maskRow[x / 8] >> (7 - x % 8)) & 1;
+            const bool seeThrough = ((maskRow[x / 8] >> (7 - x % 8)) & 1) != 0;
             line[x] = seeThrough ? 0 : source[x] | 0xFF000000U;
         }
     }
