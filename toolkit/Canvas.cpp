@@ -60,7 +60,7 @@ private:
         painter_.fillRect(QRect(topLeft, bottomRight), color_);
     }
 
-    static int signOf(int value) { return (value > 0) - (value < 0); }
+    static int signOf(int value) { return static_cast<int>(value > 0) - static_cast<int>(value < 0); }
 
     void plot(int x, int y)
     {

@@ -22,7 +22,7 @@ public:
     explicit ChannelDecoder(std::uint32_t mask)
         : mask_(mask)
         , shift_(mask == 0 ? 0 : std::countr_zero(mask))
-        , width_(mask == 0 ? 0 : std::bit_width(mask >> shift_))
+        , width_(mask == 0 ? 0 : static_cast<int>(std::bit_width(mask >> shift_)))
     {
         if (width_ > 0 && width_ < 8)
             for (std::uint32_t field = 0; field < (1U << width_); ++field)
@@ -100,7 +100,7 @@ std::uint8_t channelFromBits(std::uint32_t value, std::uint32_t mask)
     if (mask == 0)
         return 0;
     const int shift = std::countr_zero(mask);
-    const int width = std::bit_width(mask >> shift);
+    const int width = static_cast<int>(std::bit_width(mask >> shift));
     const std::uint32_t field = (value & mask) >> shift;
     if (width >= 8)
         return static_cast<std::uint8_t>(field >> (width - 8));

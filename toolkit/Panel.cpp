@@ -268,8 +268,9 @@ void TCustomPanel::Paint(QPainter &canvas)
     const int lineHeight = canvas.fontMetrics().height();
     rect.Top = (rect.Bottom + rect.Top - lineHeight) / 2;
     rect.Bottom = rect.Top + lineHeight;
-    canvas.drawText(toQRect(rect),
-        toQtAlignment(alignment_) | Qt::AlignTop | Qt::TextExpandTabs | Qt::TextShowMnemonic, caption_);
+    const int flags = static_cast<int>((toQtAlignment(alignment_) | Qt::AlignTop).toInt())
+        | Qt::TextExpandTabs | Qt::TextShowMnemonic;
+    canvas.drawText(toQRect(rect), flags, caption_);
 }
 
 void TCustomPanel::paintEvent(QPaintEvent *)
