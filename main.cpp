@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The program's entry.
-#include "GameProgram.h"
+#include "GameWithExtras.h"
 
 int main(int argc, char **argv)
 {
-    return runGame(argc, argv);
+    return brivmemo::extras::runGameWithExtras(argc, argv);
 }

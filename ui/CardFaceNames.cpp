@@ -10,11 +10,28 @@ constexpr std::array<const char *, 20> FaceNames {"dog", "cat", "lion", "frog", 
     "fox", "owl", "octopus", "turtle", "whale", "butterfly", "snail", "crab", "giraffe", "zebra", "parrot",
     "monkey", "ladybug"};
 
+QStringList &shownFaceNames()
+{
+    static QStringList names = builtInCardFaceNames();
+    return names;
+}
+
 } // namespace
 
 QString cardFaceName(int bitmapIndex)
 {
-    if (bitmapIndex < 1 || bitmapIndex > static_cast<int>(FaceNames.size()))
-        return {};
-    return QString::fromLatin1(FaceNames[static_cast<std::size_t>(bitmapIndex - 1)]);
+    return bitmapIndex < 1 ? QString() : shownFaceNames().value(bitmapIndex - 1);
+}
+
+QStringList builtInCardFaceNames()
+{
+    QStringList names;
+    for (const char *name : FaceNames)
+        names.append(QString::fromLatin1(name));
+    return names;
+}
+
+void setCardFaceNames(const QStringList &names)
+{
+    shownFaceNames() = names;
 }

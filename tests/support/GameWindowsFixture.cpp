@@ -31,6 +31,13 @@ void GameWindowsTest::SetUp()
     ASSERT_TRUE(directory_.isValid());
     previousDirectory_ = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(directory_.path()));
+    // The player's own data, preferences and system folders stay out of every test.
+    qputenv("XDG_DATA_HOME", directory_.filePath(QStringLiteral("xdg-data-home")).toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", directory_.filePath(QStringLiteral("xdg-config-home")).toLocal8Bit());
+    qputenv("XDG_DATA_DIRS",
+        (directory_.filePath(QStringLiteral("xdg-data-dir-1")) + u':'
+            + directory_.filePath(QStringLiteral("xdg-data-dir-2")))
+            .toLocal8Bit());
     resetGlobais();
     PediuSair = false;
     setUpApplication();

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The main window as built: frame, table, player boxes and both menus.
+// The main window as built: frame, table, player boxes, the menus and the context menu.
+#include "Extras.h"
 #include "GameWindowsFixture.h"
 #include "MMBitmapList.h"
 #include "Uescolhe.h"
@@ -106,6 +107,7 @@ struct ItemCase {
 TEST_F(MainWindowLayoutTest, OffersEveryCommandInBothMenusWithItsKey)
 {
     createWindows();
+    extras::installExtras(form());
     const std::vector<ItemCase> items {
         {&TForm1::Novo1, "&New  Game", QKeySequence(Qt::Key_F2), false, false},
         {&TForm1::mnPrin, "&Beginner", {}, true, false},
@@ -138,9 +140,11 @@ TEST_F(MainWindowLayoutTest, OffersEveryCommandInBothMenusWithItsKey)
     EXPECT_FALSE(form().AjudadoMemo1->icon().isNull());
 
     using Names = std::vector<QString>;
-    ASSERT_EQ(form().menuBar()->actions().size(), 2);
+    // The extras add their menu between the two of the game and change nothing in them.
+    ASSERT_EQ(form().menuBar()->actions().size(), 3);
     EXPECT_EQ(form().menuBar()->actions().value(0)->menu(), form().mnJogo);
-    EXPECT_EQ(form().menuBar()->actions().value(1)->menu(), form().mnAjuda);
+    EXPECT_EQ(form().menuBar()->actions().value(1)->text(), "&Extras");
+    EXPECT_EQ(form().menuBar()->actions().value(2)->menu(), form().mnAjuda);
     EXPECT_EQ(form().mnJogo->title(), "&Game");
     EXPECT_EQ(form().mnAjuda->title(), "&Help");
     EXPECT_EQ(names(form().mnJogo->actions()),

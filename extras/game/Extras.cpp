@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: MIT
+#include "Extras.h"
+
+#include "AfterFirstPaint.h"
+#include "CardSetError.h"
+#include "CardSetMenu.h"
+#include "CardSetSwitcher.h"
+#include "ErrorBox.h"
+#include "ExtrasPreferences.h"
+#include "MessageBoxes.h"
+#include "StartupDialogGate.h"
+#include "Uescolhe.h"
+#include "memo.h"
+
+#include <QObject>
+
+namespace brivmemo::extras {
+
+namespace {
+
+class InstalledExtras final : public QObject {
+public:
+    explicit InstalledExtras(TForm1 &form)
+        : QObject(&form)
+        , switcher_(form)
+        , startupDialog_(new StartupDialogGate(*this, *frmEscolhe))
+    {
+        new CardSetMenu(*this, form, switcher_);
+        runAfterFirstPaint(form, guarded([this] { showKeptCardSet(); }));
+    }
+
+private:
+    // A kept set that cannot be used leaves the game's own pictures and the kept choice as
+    // they are, so the set is tried again at the next start.
+    void showKeptCardSet()
+    {
+        const QString kept = keptCardSet();
+        if (kept.isEmpty())
+            return;
+        const FoundCardSet set = locateCardSet(kept);
+        try {
+            switcher_.show(set);
+        } catch (const cardset::CardSetError &error) {
+            const QString text = cannotBeUsedText(cardSetDisplayName(set), error);
+            startupDialog_->afterStartupDialog([text] { showErrorBox(text); });
+        }
+    }
+
+    CardSetSwitcher switcher_;
+    StartupDialogGate *startupDialog_;
+};
+
+} // namespace
+
+void installExtras(QWidget &mainWindow)
+{
+    new InstalledExtras(dynamic_cast<TForm1 &>(mainWindow));
+}
+
+} // namespace brivmemo::extras
