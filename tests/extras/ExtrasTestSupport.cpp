@@ -69,9 +69,10 @@ void writeTestCardSet(const QString &folder, const TestCardSet &set)
     written.metadata.faces = numberedNames(QStringLiteral("face"));
     written.metadata.faceTranslations = set.faceTranslations;
     written.metadata.license = QStringLiteral("MIT");
-    written.pictures = std::vector<TBitmap>(cardset::kEntryCount);
-    for (int entry = 0; entry < cardset::kEntryCount; ++entry)
-        paintSolid(written.pictures[static_cast<std::size_t>(entry)], entryColor(set.hue, entry));
+    for (int entry = 0; entry < cardset::kEntryCount; ++entry) {
+        written.pictures.push_back(std::make_unique<TBitmap>());
+        paintSolid(*written.pictures.back(), entryColor(set.hue, entry));
+    }
     cardset::writeCardSet(folder, written, cardset::StreamForm::Packed);
 }
 
