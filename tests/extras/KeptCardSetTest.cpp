@@ -10,11 +10,14 @@
 #include "Uescolhe.h"
 #include "memo.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QThread>
+#include <array>
+#include <tuple>
 
 namespace brivmemo::test {
 namespace {
@@ -41,7 +44,7 @@ TEST_F(KeptCardSetTest, IsShownOnceTheWindowHasFirstBeenPainted)
 struct ShownAt {
     QString text;
     int loopLevel;
-    bool startupDialogVisible;
+    bool startupDialogAnswered;
 };
 
 struct BrokenCase {
@@ -55,11 +58,33 @@ void PrintTo(const BrokenCase &broken, std::ostream *out)
     *out << broken.name;
 }
 
-class BrokenKeptCardSetTest : public ExtrasTest, public ::testing::WithParamInterface<BrokenCase> { };
+// When the window's first paint comes: whenever the platform paints it by itself, or, from a
+// window system that paints later, while the game-type dialog of the start is open or once it
+// has closed. Held-back updates stand for the later window system.
+enum class FirstPaint { ByItself, WhileTheStartupDialogIsOpen, AfterTheStartupDialog };
+
+constexpr std::array<const char *, 3> FirstPaintNames {
+    "PaintedByItself", "PaintedUnderTheDialog", "PaintedAfterIt"};
+
+void PrintTo(FirstPaint firstPaint, std::ostream *out)
+{
+    *out << FirstPaintNames.at(static_cast<std::size_t>(firstPaint));
+}
+
+void paintNow(TForm1 &form)
+{
+    form.setUpdatesEnabled(true);
+    form.repaint();
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents();
+}
+
+class BrokenKeptCardSetTest : public ExtrasTest,
+                              public ::testing::WithParamInterface<std::tuple<BrokenCase, FirstPaint>> { };
 
 TEST_P(BrokenKeptCardSetTest, FallsBackToTheGamesOwnSetAndSaysWhyOnceTheStartupDialogHasClosed)
 {
-    const BrokenCase &broken = GetParam();
+    const auto &[broken, firstPaint] = GetParam();
     extras::keepCardSet("fruit");
     broken.breakSet();
     QString reason;
@@ -75,43 +100,59 @@ TEST_P(BrokenKeptCardSetTest, FallsBackToTheGamesOwnSetAndSaysWhyOnceTheStartupD
     preferences.close();
 
     std::vector<ShownAt> shown;
-    const MessageBoxHook previous = setMessageBoxHook([&shown](QMessageBox &box) -> QAbstractButton * {
-        shown.push_back({box.text(), QThread::currentThread()->loopLevel(), frmEscolhe->isVisible()});
-        return nullptr;
-    });
+    bool answered = false;
+    const MessageBoxHook previous
+        = setMessageBoxHook([&shown, &answered](QMessageBox &box) -> QAbstractButton * {
+              shown.push_back({box.text(), QThread::currentThread()->loopLevel(), answered});
+              return nullptr;
+          });
     createWindows();
     extras::installExtras(form());
-    showAndActivate(form(), [&shown](QWidget &) {
+    form().setUpdatesEnabled(firstPaint == FirstPaint::ByItself);
+    showAndActivate(form(), [this, &shown, &answered, firstPaint = firstPaint](QWidget &) {
         // Answered from inside the dialog's own loop, which the first activation runs.
+        if (firstPaint == FirstPaint::WhileTheStartupDialogIsOpen)
+            paintNow(form());
         EXPECT_TRUE(shown.empty());
+        answered = true;
         frmEscolhe->cmdOK->click();
     });
+    if (firstPaint == FirstPaint::AfterTheStartupDialog)
+        paintNow(form());
     setMessageBoxHook(previous);
 
     ASSERT_EQ(shown.size(), 1U);
     EXPECT_EQ(shown[0].text, QStringLiteral("Card set “%1” cannot be used: ").arg(broken.shownName) + reason);
     EXPECT_EQ(shown[0].loopLevel, 0) << "shown from inside a modal loop";
-    EXPECT_FALSE(shown[0].startupDialogVisible);
+    EXPECT_TRUE(shown[0].startupDialogAnswered);
     EXPECT_TRUE(listShowsBuiltInPictures());
     ASSERT_TRUE(preferences.open(QIODevice::ReadOnly));
     EXPECT_EQ(preferences.readAll(), keptBytes);
 }
 
+std::string caseName(const ::testing::TestParamInfo<std::tuple<BrokenCase, FirstPaint>> &info)
+{
+    return std::string(std::get<0>(info.param).name)
+        + FirstPaintNames.at(static_cast<std::size_t>(std::get<1>(info.param)));
+}
+
 INSTANTIATE_TEST_SUITE_P(EachWayToBreakIt, BrokenKeptCardSetTest,
-    ::testing::Values(BrokenCase {"DamagedPictures",
-                          [] {
-                              writeTestCardSet(userSet("fruit"), {"Fruit", FruitHue});
-                              damage(userSet("fruit"), "cards.mbml");
-                          },
-                          "Fruit"},
-        BrokenCase {"DamagedMetadata",
-            [] {
-                writeTestCardSet(systemSet(2, "fruit"), {"Fruit", FruitHue});
-                damage(systemSet(2, "fruit"), "cardset.ini");
-            },
-            "fruit"},
-        BrokenCase {"Removed", [] {}, "fruit"}),
-    [](const ::testing::TestParamInfo<BrokenCase> &info) { return std::string(info.param.name); });
+    ::testing::Combine(::testing::Values(BrokenCase {"DamagedPictures",
+                                             [] {
+                                                 writeTestCardSet(userSet("fruit"), {"Fruit", FruitHue});
+                                                 damage(userSet("fruit"), "cards.mbml");
+                                             },
+                                             "Fruit"},
+                           BrokenCase {"DamagedMetadata",
+                               [] {
+                                   writeTestCardSet(systemSet(2, "fruit"), {"Fruit", FruitHue});
+                                   damage(systemSet(2, "fruit"), "cardset.ini");
+                               },
+                               "fruit"},
+                           BrokenCase {"Removed", [] {}, "fruit"}),
+        ::testing::Values(FirstPaint::ByItself, FirstPaint::WhileTheStartupDialogIsOpen,
+            FirstPaint::AfterTheStartupDialog)),
+    caseName);
 
 } // namespace
 } // namespace brivmemo::test
