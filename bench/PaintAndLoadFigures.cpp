@@ -5,15 +5,14 @@
 #include "GameWindows.h"
 #include "ListResource.h"
 #include "MMBitmapList.h"
+#include "SideBySide.h"
 #include "memo.h"
 
 #include <QFile>
 #include <QImage>
 #include <QPainter>
-#include <chrono>
 #include <cstdint>
 #include <cstdlib>
-#include <functional>
 #include <span>
 #include <stdexcept>
 
@@ -22,32 +21,6 @@ namespace {
 using namespace brivmemo;
 
 constexpr double AllowedRatio = 1.5;
-constexpr int Batches = 15;
-
-// Keeps a result alive, so that the compiler cannot drop the work that made it.
-volatile std::uint32_t sink = 0;
-
-// Microseconds per call of each function, as medians of batches that alternate between them.
-std::pair<double, double> timeSideBySide(
-    int callsPerBatch, const std::function<void()> &game, const std::function<void()> &floor)
-{
-    const auto perCall = [callsPerBatch](const std::function<void()> &work) {
-        const auto start = std::chrono::steady_clock::now();
-        for (int i = 0; i < callsPerBatch; ++i)
-            work();
-        const std::chrono::duration<double, std::micro> elapsed = std::chrono::steady_clock::now() - start;
-        return elapsed.count() / callsPerBatch;
-    };
-    perCall(game);
-    perCall(floor);
-    std::vector<double> gameTimes, floorTimes;
-    for (int batch = 0; batch < Batches; ++batch) {
-        gameTimes.push_back(perCall(game));
-        floorTimes.push_back(perCall(floor));
-    }
-    return {median(gameTimes), median(floorTimes)};
-}
-
 struct PlacedPicture {
     QRect place;
     QImage picture;
@@ -70,7 +43,7 @@ Figure tableRepaint()
         200,
         [&] {
             table.render(&target);
-            sink = sink + target.pixel(60, 60);
+            keep(target.pixel(60, 60));
         },
         [&] {
             QPainter painter(&target);
@@ -78,7 +51,7 @@ Figure tableRepaint()
             for (const PlacedPicture &card : cards)
                 painter.drawImage(card.place, card.picture);
             painter.end();
-            sink = sink + target.pixel(60, 60);
+            keep(target.pixel(60, 60));
         });
     return {"repaint of the table, 40 cards", game, floor, "us", AllowedRatio};
 }
@@ -138,13 +111,13 @@ Figure listLoading()
             TMMBitmapList list;
             list.LoadListItems(bytes);
             for (int i = 0; i < list.Count(); ++i)
-                sink = sink + list.Bitmaps(i)->displayImage().pixel(0, 0);
+                keep(list.Bitmaps(i)->displayImage().pixel(0, 0));
         },
         [&] {
             for (const QByteArray &file : bmpFiles) {
                 QImage image;
                 image.loadFromData(file, "BMP");
-                sink = sink + image.convertToFormat(QImage::Format_RGB32).pixel(0, 0);
+                keep(image.convertToFormat(QImage::Format_RGB32).pixel(0, 0));
             }
         });
     return {"loading the main window's list, 21 pictures", game, floor, "us", AllowedRatio};

@@ -2,9 +2,11 @@
 // The game's speed and memory side by side with their floors, in one run on the offscreen
 // platform: start-up to the first painted main window and the memory held until then against an
 // empty window of the same size, a full repaint of the table against Qt drawing the same
-// pictures, and loading the card list against Qt loading the same BMP images. Prints one table
+// pictures, loading the card list against Qt loading the same BMP images, and loading and
+// switching card sets against Qt loading their PNG pictures and a repaint. Prints one table
 // with the ratios and the ratio each may reach.
 // Usage: brivmemo_startup_bench [RUNS]   (start-ups of each program, 20 by default)
+#include "CardSetFigures.h"
 #include "GameWindows.h"
 #include "PaintAndLoadFigures.h"
 #include "StartupFigures.h"
@@ -65,6 +67,8 @@ int main(int argc, char **argv)
         QApplication application(argc, argv);
         setUpApplication();
         for (const Figure &figure : paintAndLoadFigures())
+            figures.push_back(figure);
+        for (const Figure &figure : cardSetFigures())
             figures.push_back(figure);
         print(figures);
     } catch (const std::exception &error) {
