@@ -33,7 +33,8 @@ x_session_prepare() {
     convert -size 64x64 "xc:rgb($(face_color "$face"))" "face$face.png"
     faces+=("face$face.png")
   done
-  "$cardset_tool" make --output colours --name "Plain Colours" back.png "${faces[@]}"
+  # A name that sorts before every set the game ships, so that it is the menu's second item.
+  "$cardset_tool" make --output colours --name "0 Plain Colours" back.png "${faces[@]}"
   "$cardset_tool" install colours
 }
 
