@@ -23,7 +23,7 @@ public:
     explicit InstalledExtras(TForm1 &form)
         : QObject(&form)
         , switcher_(form)
-        , startupDialog_(new StartupDialogGate(*this, *frmEscolhe))
+        , startupDialog_(new StartupDialogGate(*this, form, *frmEscolhe))
     {
         new CardSetMenu(*this, form, switcher_);
         runAfterFirstPaint(form, guarded([this] { showKeptCardSet(); }));

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
-// Holds back what the player must be told at start-up until the game-type dialog of the start
-// has closed: that dialog runs modally inside the main window's first activation, and a message
-// shown meanwhile would pop up over it or before it.
+// Holds back what the player must be told at start-up until the main window's first activation
+// is over: it runs the game-type dialog of the start modally, and a message shown meanwhile
+// would pop up over it or before it. An activation that fails before the dialog opens is over
+// as soon as it has run.
 #pragma once
 
 #include <QObject>
@@ -9,16 +10,16 @@
 #include <vector>
 
 class QDialog;
+class QWidget;
 
 namespace brivmemo::extras {
 
 class StartupDialogGate : public QObject {
 public:
-    // Watches the dialog from before its first showing.
-    StartupDialogGate(QObject &owner, QDialog &startupDialog);
+    // Watches both windows from before the main window's first showing.
+    StartupDialogGate(QObject &owner, QWidget &mainWindow, QDialog &startupDialog);
 
-    // Runs the action at once when the dialog has been shown and closed, else once the message
-    // loop has left the dialog after it closes.
+    // Runs the action at once when the first activation is over, else once it is.
     void afterStartupDialog(std::function<void()> action);
 
 protected:
@@ -27,8 +28,11 @@ protected:
 private:
     enum class Stage { NotShown, Shown, Closed };
 
-    void runPending();
+    void afterFirstActivationStarted();
+    void open();
 
+    QWidget &mainWindow_;
+    QDialog &startupDialog_;
     Stage stage_ = Stage::NotShown;
     std::vector<std::function<void()>> pending_;
 };

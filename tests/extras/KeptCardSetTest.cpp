@@ -130,6 +130,27 @@ TEST_P(BrokenKeptCardSetTest, FallsBackToTheGamesOwnSetAndSaysWhyOnceTheStartupD
     EXPECT_EQ(preferences.readAll(), keptBytes);
 }
 
+TEST_F(KeptCardSetTest, ThatCannotBeUsedIsReportedAlsoWhenTheStartupDialogNeverOpens)
+{
+    extras::keepCardSet("fruit");
+    // A settings file too short to read makes the first activation fail before its dialog.
+    QFile settings(workingFile("brivmemo.ini"));
+    ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
+    settings.write("short");
+    settings.close();
+    createWindows();
+    extras::installExtras(form());
+    form().show();
+    processPendingEvents();
+    activate(form());
+    processPendingEvents();
+
+    ASSERT_FALSE(boxes.shown().empty());
+    EXPECT_TRUE(boxes.shown().back().text.startsWith(QStringLiteral("Card set “fruit” cannot be used: ")))
+        << boxes.shown().back().text.toStdString();
+    EXPECT_FALSE(frmEscolhe->isVisible());
+}
+
 std::string caseName(const ::testing::TestParamInfo<std::tuple<BrokenCase, FirstPaint>> &info)
 {
     return std::string(std::get<0>(info.param).name)
