@@ -35,7 +35,7 @@ void CardSetMenu::listCardSets()
     listed_ = findCardSets(QLocale());
     const QString language = QLocale().name();
     for (const FoundCardSet &set : listed_) {
-        // A name is shown as it is written, never read for a key.
+        // An "&" in a name is shown as written, never taken to mark a key.
         QAction *item
             = cardSets_->addAction(set.metadata.localizedName(language).replace(u'&', QStringLiteral("&&")));
         item->setCheckable(true);
