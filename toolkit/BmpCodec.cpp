@@ -142,6 +142,14 @@ void readRows(ByteReader &reader, const InfoHeader &header, DibPixels &pixels)
     }
 }
 
+InfoHeader readHeaders(ByteReader &reader)
+{
+    if (reader.readU8() != 'B' || reader.readU8() != 'M')
+        throw EInvalidGraphic();
+    reader.skip(kFileHeaderSize - 2);
+    return readInfoHeader(reader);
+}
+
 } // namespace
 
 int bitsPerPixel(PixelFormat format)
@@ -198,16 +206,24 @@ std::size_t DibPixels::stride() const
     return dibStride(width, format);
 }
 
+std::optional<BmpSize> peekBmpSize(std::span<const std::uint8_t> image)
+{
+    try {
+        ByteReader reader(image);
+        const InfoHeader header = readHeaders(reader);
+        return BmpSize {header.width, header.height < 0 ? -header.height : header.height};
+    } catch (const Exception &) {
+        return std::nullopt;
+    }
+}
+
 DibPixels decodeBmp(std::span<const std::uint8_t> image)
 {
     if (image.empty())
         return {};
     try {
         ByteReader reader(image);
-        if (reader.readU8() != 'B' || reader.readU8() != 'M')
-            throw EInvalidGraphic();
-        reader.skip(kFileHeaderSize - 2);
-        InfoHeader header = readInfoHeader(reader);
+        InfoHeader header = readHeaders(reader);
         const auto format = formatFromBitCount(header.bitCount);
         if (!format)
             throw EInvalidGraphic();

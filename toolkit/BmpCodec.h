@@ -63,6 +63,16 @@ bool fitsPictureLimits(std::int64_t width, std::int64_t height, PixelFormat form
 // headers or colour table do not fit; pixel data that ends early is read as far as it goes.
 DibPixels decodeBmp(std::span<const std::uint8_t> image);
 
+struct BmpSize {
+    std::int64_t width = 0;
+    std::int64_t height = 0; // rows, whichever way they run
+};
+
+// The size a BMP file image declares in its headers, read without decoding any pixel, so that a
+// caller with limits of its own can refuse a picture before it is decoded. Nothing when the
+// bytes are not a BMP image's headers.
+std::optional<BmpSize> peekBmpSize(std::span<const std::uint8_t> image);
+
 enum class SizeImageField { Computed, Zero };
 
 // Header fields the encoder writes as asked, so that a file can be reproduced exactly. The file

@@ -245,7 +245,7 @@ void PackStream(TStream &source, TStream &target, std::int32_t size)
     target.setPosition(end);
 }
 
-void UnpackStream(TStream &source, TStream &target)
+void UnpackChunks(TStream &source, const std::function<void(std::span<const std::uint8_t>)> &sink)
 {
     std::int32_t total = source.readInt32();
     if (total < 0)
@@ -268,9 +268,15 @@ void UnpackStream(TStream &source, TStream &target)
         source.readBuffer(block.data(), block.size());
         const std::size_t n
             = UnpackBlock(block, std::span<std::uint8_t, kChunkSize>(chunk.get(), kChunkSize));
-        target.write(chunk.get(), n);
+        sink(std::span<const std::uint8_t>(chunk.get(), n));
         total -= kRecordLengthSize + lc;
     }
+}
+
+void UnpackStream(TStream &source, TStream &target)
+{
+    UnpackChunks(
+        source, [&target](std::span<const std::uint8_t> chunk) { target.write(chunk.data(), chunk.size()); });
 }
 
 } // namespace brivmemo

@@ -9,6 +9,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <vector>
@@ -56,9 +57,11 @@ std::vector<std::uint8_t> UnpackBlock(std::span<const std::uint8_t> block);
 // record. Throws EReadError, before writing anything, when the source holds fewer bytes.
 void PackStream(TStream &source, TStream &target, std::int32_t size);
 
-// Reads one item's chunk records from the source and appends the unpacked bytes to the target.
-// Throws EReadError when the source ends inside the record and EInvalidBitmapListStream when
-// the record or one of its blocks is not well formed.
+// Reads one item's chunk records from the source and hands each unpacked chunk to the sink, in
+// order; a sink may throw to stop early. Throws EReadError when the source ends inside the
+// record and EInvalidBitmapListStream when the record or one of its blocks is not well formed.
+void UnpackChunks(TStream &source, const std::function<void(std::span<const std::uint8_t>)> &sink);
+// UnpackChunks appending the unpacked bytes to the target.
 void UnpackStream(TStream &source, TStream &target);
 
 } // namespace brivmemo

@@ -6,15 +6,11 @@
 #include "MMObsrv.h"
 #include "MemoryStream.h"
 
-#include <cstring>
 #include <stdexcept>
 
 namespace brivmemo {
 
 namespace {
-
-constexpr char kPlainMagic[4] = {'M', 'B', 'M', 'L'};
-constexpr char kPackedMagic[4] = {'M', 'B', 'M', 'C'};
 
 // Raises a counter for the length of a scope and lowers it on every way out.
 class RaisedCounter {
@@ -237,10 +233,10 @@ void TMMBitmapList::ReadListItems(TStream &stream)
 {
     inBatch(*this, [this, &stream] {
         Clear();
-        char magic[4];
-        stream.readBuffer(magic, sizeof magic);
-        const bool packed = std::memcmp(magic, kPackedMagic, sizeof magic) == 0;
-        if (!packed && std::memcmp(magic, kPlainMagic, sizeof magic) != 0)
+        std::array<char, 4> magic {};
+        stream.readBuffer(magic.data(), magic.size());
+        const bool packed = magic == kPackedListMagic;
+        if (!packed && magic != kPlainListMagic)
             throw EInvalidBitmapListStream();
         const std::int32_t count = stream.readInt32();
         for (std::int32_t i = 0; i < count; ++i) {
@@ -256,7 +252,7 @@ void TMMBitmapList::ReadListItems(TStream &stream)
 
 void TMMBitmapList::WriteListItems(TStream &stream)
 {
-    stream.write(compressed_ ? kPackedMagic : kPlainMagic, 4);
+    stream.write((compressed_ ? kPackedListMagic : kPlainListMagic).data(), kPlainListMagic.size());
     stream.writeInt32(Count());
     for (int i = 0; i < Count(); ++i) {
         const auto image = Bitmaps(i)->toBytes();

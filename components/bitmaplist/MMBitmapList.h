@@ -7,12 +7,17 @@
 #include "Bitmap.h"
 #include "MMObj.h"
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <span>
 #include <vector>
 
 namespace brivmemo {
+
+// The first four bytes of a list stream: pictures stored plain, or packed by the block packer.
+inline constexpr std::array<char, 4> kPlainListMagic {'M', 'B', 'M', 'L'};
+inline constexpr std::array<char, 4> kPackedListMagic {'M', 'B', 'M', 'C'};
 
 class TMMObservable;
 class TMMObserver;

@@ -15,7 +15,7 @@ namespace brivmemo::cardset {
 struct CardSet {
     QString folder; // where it was read from; empty for one not yet written
     CardSetMetadata metadata;
-    std::vector<TBitmap> pictures; // kEntryCount: the back, then the faces
+    Pictures pictures; // kEntryCount: the back, then the faces
 };
 
 // Reads and checks a whole set. Throws CardSetError naming the file at fault (the folder when

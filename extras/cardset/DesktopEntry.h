@@ -7,8 +7,6 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
-#include <map>
-#include <utility>
 #include <vector>
 
 namespace brivmemo::cardset {
@@ -30,16 +28,29 @@ public:
     QStringList list(const QString &group, const QString &key, const QString &locale = {}) const;
     // The locales the key is given in, besides the plain key.
     QStringList locales(const QString &group, const QString &key) const;
+    // Of the locales given, the one the wanted locale uses, in the order above; empty for none.
+    static QString bestLocale(const QStringList &available, const QString &wanted);
 
     void setValue(const QString &group, const QString &key, const QString &value, const QString &locale = {});
     void setList(
         const QString &group, const QString &key, const QStringList &items, const QString &locale = {});
 
 private:
-    // Group name -> (key, locale) -> raw (still escaped) value, groups in their file order.
-    using Entries = std::map<std::pair<QString, QString>, QString>;
-    std::vector<std::pair<QString, Entries>> groups_;
-    const Entries *find(const QString &group) const;
+    struct Entry {
+        QString key;
+        QString locale;
+        QString raw; // still escaped, as in the file
+    };
+    struct Group {
+        QString name;
+        std::vector<Entry> entries; // in their file order
+    };
+
+    const Group *findGroup(const QString &group) const;
+    const Entry *findEntry(const QString &group, const QString &key, const QString &locale) const;
+    void setRaw(const QString &group, const QString &key, const QString &locale, const QString &raw);
+
+    std::vector<Group> groups_;
 };
 
 } // namespace brivmemo::cardset

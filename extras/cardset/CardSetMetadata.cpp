@@ -1,0 +1,95 @@
+// SPDX-License-Identifier: MIT
+#include "CardSetMetadata.h"
+
+#include "CardSetError.h"
+#include "CardSetLimits.h"
+#include "DesktopEntry.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+
+namespace brivmemo::cardset {
+
+namespace {
+
+const QString Group = QString::fromLatin1(kGroupName);
+const QString NameKey = QStringLiteral("Name");
+const QString CommentKey = QStringLiteral("Comment");
+const QString AuthorKey = QStringLiteral("Author");
+const QString LicenseKey = QStringLiteral("License");
+const QString FacesKey = QStringLiteral("Faces");
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("brivmemo::cardset::CardSetMetadata", text);
+}
+
+QStringList checkedFaces(const QStringList &faces, const QString &key)
+{
+    if (faces.size() != kFaceCount)
+        throw CardSetError(
+            {}, tr("%1 names %2 faces instead of %3").arg(key).arg(faces.size()).arg(kFaceCount));
+    if (std::any_of(faces.begin(), faces.end(), [](const QString &face) { return face.trimmed().isEmpty(); }))
+        throw CardSetError({}, tr("%1 has an empty face name").arg(key));
+    return faces;
+}
+
+template<typename Value>
+Value localized(const Value &plain, const QMap<QString, Value> &translations, const QString &locale)
+{
+    const QString best = DesktopEntry::bestLocale(translations.keys(), locale);
+    return best.isEmpty() ? plain : translations.value(best);
+}
+
+} // namespace
+
+QString CardSetMetadata::localizedName(const QString &locale) const
+{
+    return localized(name, nameTranslations, locale);
+}
+
+QStringList CardSetMetadata::localizedFaces(const QString &locale) const
+{
+    return localized(faces, faceTranslations, locale);
+}
+
+CardSetMetadata CardSetMetadata::parse(const QByteArray &text)
+{
+    const DesktopEntry entry = DesktopEntry::parse(text);
+    if (!entry.hasGroup(Group))
+        throw CardSetError({}, tr("there is no [%1] group").arg(Group));
+    CardSetMetadata metadata;
+    metadata.name = entry.value(Group, NameKey);
+    if (metadata.name.trimmed().isEmpty())
+        throw CardSetError({}, tr("the set has no Name"));
+    for (const QString &locale : entry.locales(Group, NameKey))
+        metadata.nameTranslations.insert(locale, entry.value(Group, NameKey, locale));
+    metadata.comment = entry.value(Group, CommentKey);
+    metadata.author = entry.value(Group, AuthorKey);
+    metadata.license = entry.value(Group, LicenseKey);
+    metadata.faces = checkedFaces(entry.list(Group, FacesKey), FacesKey);
+    for (const QString &locale : entry.locales(Group, FacesKey))
+        metadata.faceTranslations.insert(
+            locale, checkedFaces(entry.list(Group, FacesKey, locale), FacesKey + u'[' + locale + u']'));
+    return metadata;
+}
+
+QByteArray CardSetMetadata::serialize() const
+{
+    DesktopEntry entry;
+    entry.setValue(Group, NameKey, name);
+    for (auto it = nameTranslations.begin(); it != nameTranslations.end(); ++it)
+        entry.setValue(Group, NameKey, it.value(), it.key());
+    if (!comment.isEmpty())
+        entry.setValue(Group, CommentKey, comment);
+    if (!author.isEmpty())
+        entry.setValue(Group, AuthorKey, author);
+    if (!license.isEmpty())
+        entry.setValue(Group, LicenseKey, license);
+    entry.setList(Group, FacesKey, faces);
+    for (auto it = faceTranslations.begin(); it != faceTranslations.end(); ++it)
+        entry.setList(Group, FacesKey, it.value(), it.key());
+    return entry.serialize();
+}
+
+} // namespace brivmemo::cardset
