@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <memory>
 #include <vector>
 
 namespace brivmemo::cardtool {
@@ -75,13 +76,12 @@ cardset::CardSet makeCardSet(const MakeRequest &request, const Progress &progres
         throw CardSetError(request.faceFiles.at(alike->second), message);
     }
 
-    set.pictures = std::vector<TBitmap>(cardset::kEntryCount);
     progress(tr("packing the back"));
-    set.pictures.front().setPixels(toCardPixels(back));
+    set.pictures.push_back(std::make_unique<TBitmap>(toCardPixels(back)));
     for (int face = 1; face <= kFaceCount; ++face) {
         progress(tr("packing face %1 of %2").arg(face).arg(kFaceCount));
-        set.pictures[static_cast<std::size_t>(face)].setPixels(
-            toCardPixels(faces[static_cast<std::size_t>(face - 1)]));
+        set.pictures.push_back(
+            std::make_unique<TBitmap>(toCardPixels(faces[static_cast<std::size_t>(face - 1)])));
     }
     return set;
 }

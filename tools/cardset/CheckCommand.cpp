@@ -15,7 +15,7 @@ ExitCode CheckCommand::run(const QStringList &arguments)
     QCommandLineParser parser;
     const CommandShape shape {
         tr("Reads the card set in DIR as the game does and says what is wrong with it."),
-        QStringLiteral("DIR"), 1, 1};
+        QStringLiteral("DIR"), tr("The folder of the set."), 1, 1};
     if (const auto done = parseCommand(parser, arguments, shape))
         return *done;
     const QString folder = parser.positionalArguments().constFirst();

@@ -20,7 +20,8 @@ std::optional<ExitCode> parseCommand(
     QCommandLineParser &parser, const QStringList &arguments, const CommandShape &shape)
 {
     parser.setApplicationDescription(shape.description);
-    parser.addPositionalArgument(shape.arguments, {}, shape.arguments);
+    parser.addPositionalArgument(
+        shape.arguments.section(QLatin1Char(' '), 0, 0), shape.argumentsHelp, shape.arguments);
     const QCommandLineOption help = parser.addHelpOption();
     if (!parser.parse(arguments)) {
         printNote(parser.errorText());

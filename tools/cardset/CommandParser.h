@@ -14,6 +14,7 @@ namespace brivmemo::cardtool {
 struct CommandShape {
     QString description;
     QString arguments; // as the usage line shows them, e.g. "DIR OUTDIR"
+    QString argumentsHelp;
     int minArguments = 0;
     int maxArguments = 0; // -1: any number
 };

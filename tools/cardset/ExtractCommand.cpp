@@ -31,7 +31,7 @@ ExitCode ExtractCommand::run(const QStringList &arguments)
     const CommandShape shape {
         tr("Writes each picture of the card set in DIR into the new folder OUTDIR as a PNG file: back.png, "
            "then face-01.png to face-20.png."),
-        QStringLiteral("DIR OUTDIR"), 2, 2};
+        QStringLiteral("DIR OUTDIR"), tr("The folder of the set, then the folder to make."), 2, 2};
     if (const auto done = parseCommand(parser, arguments, shape))
         return *done;
     const QString folder = parser.positionalArguments().at(0);
@@ -43,7 +43,7 @@ ExitCode ExtractCommand::run(const QStringList &arguments)
         replaceFolder(output, existing, [&](const QString &fresh) {
             for (std::size_t entry = 0; entry < set.pictures.size(); ++entry) {
                 const QString file = QDir(fresh).filePath(entryFileName(entry));
-                if (!set.pictures[entry].displayImage().save(file, "PNG"))
+                if (!set.pictures[entry]->displayImage().save(file, "PNG"))
                     throw WriteFailure(file, tr("the picture cannot be written"));
             }
         });

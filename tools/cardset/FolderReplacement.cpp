@@ -5,8 +5,10 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <sys/stat.h>
 
 namespace brivmemo::cardtool {
 
@@ -48,6 +50,11 @@ void replaceFolder(const QString &target, Existing existing, const std::function
     QTemporaryDir fresh(QDir(parent).filePath(QStringLiteral(".%1.new-XXXXXX").arg(info.fileName())));
     if (!fresh.isValid())
         throw WriteFailure(parent, tr("a folder cannot be made in this folder: %1").arg(fresh.errorString()));
+    // A temporary folder is the owner's alone; the set's folder is open like any other new one.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    if (::chmod(QFile::encodeName(fresh.path()).constData(), 0777 & ~mask) != 0)
+        throw WriteFailure(fresh.path(), tr("the folder's permissions cannot be set"));
     fill(fresh.path());
 
     if (!info.exists()) {

@@ -23,7 +23,7 @@ ExitCode InstallCommand::run(const QStringList &arguments)
         tr("Copies the card set in DIR, once it reads as the game reads it, into your card-set "
            "folder (%1), under the name of its folder.")
             .arg(cardset::userCardSetFolder()),
-        QStringLiteral("DIR"), 1, 1};
+        QStringLiteral("DIR"), tr("The folder of the set."), 1, 1};
     if (const auto done = parseCommand(parser, arguments, shape))
         return *done;
     const QString source = parser.positionalArguments().constFirst();

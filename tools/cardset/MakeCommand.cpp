@@ -35,7 +35,8 @@ ExitCode MakeCommand::run(const QStringList &arguments)
            "SVG). Each picture is fitted on a %2 x %2 square, on white.")
             .arg(cardset::kFaceCount)
             .arg(cardset::kPictureSide),
-        tr("BACK FACE1 ... FACE%1").arg(cardset::kFaceCount), 0, -1};
+        tr("BACK FACE1 ... FACE%1").arg(cardset::kFaceCount),
+        tr("The picture files: the back, then the faces in their order."), 0, -1};
     if (const auto done = parseCommand(parser, arguments, shape))
         return *done;
     for (const QCommandLineOption &required : {output, name}) {
@@ -54,8 +55,13 @@ ExitCode MakeCommand::run(const QStringList &arguments)
     request.metadata.author = parser.value(author);
     request.metadata.license = parser.value(license);
     request.metadata.comment = parser.value(comment);
-    if (parser.isSet(faces))
-        request.metadata.faces = parser.value(faces).split(QLatin1Char(';'));
+    if (parser.isSet(faces)) {
+        QStringList names = parser.value(faces).split(QLatin1Char(';'));
+        // A ";" at the end ends the list, as in cardset.ini.
+        if (names.size() > 1 && names.constLast().isEmpty())
+            names.removeLast();
+        request.metadata.faces = names;
+    }
     const QString folder = parser.value(output);
     const Existing existing = parser.isSet(force) ? Existing::Replace : Existing::Refuse;
     try {

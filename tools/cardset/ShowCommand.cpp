@@ -37,7 +37,7 @@ ExitCode ShowCommand::run(const QStringList &arguments)
     QCommandLineParser parser;
     const CommandShape shape {
         tr("Prints the metadata of the card set in DIR and the size and depth of each picture."),
-        QStringLiteral("DIR"), 1, 1};
+        QStringLiteral("DIR"), tr("The folder of the set."), 1, 1};
     if (const auto done = parseCommand(parser, arguments, shape))
         return *done;
     const QString folder = parser.positionalArguments().constFirst();
@@ -54,7 +54,7 @@ ExitCode ShowCommand::run(const QStringList &arguments)
     printResult(tr("License: %1").arg(metadata.license));
     printResult(tr("Stream: %1 (%2)").arg(QString::fromLatin1(cardset::kStreamFileName), streamForm(folder)));
     for (std::size_t entry = 0; entry < set.pictures.size(); ++entry) {
-        const TBitmap &picture = set.pictures[entry];
+        const TBitmap &picture = *set.pictures[entry];
         const int face = static_cast<int>(entry);
         QMap<QString, QString> faceTranslations;
         for (auto names = metadata.faceTranslations.cbegin(); names != metadata.faceTranslations.cend();

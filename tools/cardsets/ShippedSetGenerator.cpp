@@ -12,6 +12,7 @@
 #include "ShippedSets.h"
 
 #include <QDir>
+#include <memory>
 #include <stdexcept>
 #include <vector>
 
@@ -71,11 +72,10 @@ cardset::CardSet drawSet(const ShippedSet &shipped, const QString &artFolder)
                                      .toStdString());
     }
 
-    set.pictures = std::vector<TBitmap>(cardset::kEntryCount);
     const QImage back = drawSetBack(shipped.back, artPicture(artFolder, shipped.back.motif), kPictureSide);
-    set.pictures.front().setPixels(cardtool::toCardPixels(reduced(back)));
-    for (std::size_t face = 0; face < faces.size(); ++face)
-        set.pictures[face + 1].setPixels(cardtool::toCardPixels(faces[face]));
+    set.pictures.push_back(std::make_unique<TBitmap>(cardtool::toCardPixels(reduced(back))));
+    for (const QImage &face : faces)
+        set.pictures.push_back(std::make_unique<TBitmap>(cardtool::toCardPixels(face)));
     return set;
 }
 
