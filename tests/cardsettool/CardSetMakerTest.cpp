@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <stdexcept>
 
 using namespace brivmemo;
@@ -26,6 +27,11 @@ struct FitCase {
     QSize size;
     QRect covered; // where the picture lies on the square
 };
+
+void PrintTo(const FitCase &testCase, std::ostream *out)
+{
+    *out << testCase.name;
+}
 
 class FitOnSquareTest : public testing::TestWithParam<FitCase> { };
 
@@ -75,6 +81,11 @@ struct FormCase {
     int colors;
     PixelFormat format;
 };
+
+void PrintTo(const FormCase &testCase, std::ostream *out)
+{
+    *out << testCase.colors << " colours";
+}
 
 class CardPixelsTest : public testing::TestWithParam<FormCase> { };
 
@@ -133,6 +144,11 @@ struct LikenessCase {
     std::optional<Likeness> expected;
 };
 
+void PrintTo(const LikenessCase &testCase, std::ostream *out)
+{
+    *out << testCase.name;
+}
+
 class FindLookAlikesTest : public testing::TestWithParam<LikenessCase> { };
 
 TEST_P(FindLookAlikesTest, RefusesFacesThatDifferByLessThanFourLevels)
@@ -176,6 +192,11 @@ struct ReplaceCase {
     Fill fill;
     QStringList expected; // the target's files afterwards
 };
+
+void PrintTo(const ReplaceCase &testCase, std::ostream *out)
+{
+    *out << testCase.name;
+}
 
 class ReplaceFolderTest : public testing::TestWithParam<ReplaceCase> { };
 

@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
+#include <ostream>
 
 using namespace brivmemo;
 using brivmemo::cardset::kFaceCount;
@@ -102,15 +103,15 @@ TEST_F(CardSetToolTest, MakesASetTheGameReadsWithTheFacesInOrderCentredOnWhite)
     EXPECT_EQ(set.metadata.name, QStringLiteral("Test set"));
     ASSERT_EQ(set.metadata.faces.size(), kFaceCount);
     ASSERT_EQ(set.pictures.size(), static_cast<std::size_t>(cardset::kEntryCount));
-    const QImage &back = set.pictures[0].displayImage();
+    const QImage &back = set.pictures[0]->displayImage();
     EXPECT_EQ(back.size(), QSize(246, 246));
-    EXPECT_EQ(set.pictures[0].pixelFormat(), PixelFormat::Bits24);
+    EXPECT_EQ(set.pictures[0]->pixelFormat(), PixelFormat::Bits24);
     EXPECT_EQ(back.pixel(123, 20), qRgb(255, 255, 255));
     EXPECT_EQ(back.pixel(123, 225), qRgb(255, 255, 255));
     EXPECT_NE(back.pixel(123, 123), qRgb(255, 255, 255));
     for (int face = 1; face <= kFaceCount; ++face) {
         EXPECT_EQ(set.metadata.faces.at(face - 1), QStringLiteral("face%1").arg(face));
-        const TBitmap &picture = set.pictures[static_cast<std::size_t>(face)];
+        const TBitmap &picture = *set.pictures[static_cast<std::size_t>(face)];
         EXPECT_EQ(picture.pixelFormat(), PixelFormat::Bits8) << face;
         for (int block = 0; block < 16; ++block) {
             const bool black = (face >> block & 1) != 0;
@@ -125,6 +126,11 @@ struct FormatCase {
     std::function<QString(const QString &folder)> writeFace1;
 };
 
+void PrintTo(const FormatCase &testCase, std::ostream *out)
+{
+    *out << testCase.name;
+}
+
 class PictureFormatTest : public CardSetToolTest, public testing::WithParamInterface<FormatCase> { };
 
 TEST_P(PictureFormatTest, ReadsTheFormat)
@@ -136,7 +142,7 @@ TEST_P(PictureFormatTest, ReadsTheFormat)
 
     ASSERT_EQ(made.exitCode, 0) << made.errors.toStdString();
     const cardset::CardSet set = cardset::readCardSet(path(QStringLiteral("set")));
-    const QImage &face = set.pictures[1].displayImage();
+    const QImage &face = set.pictures[1]->displayImage();
     EXPECT_EQ(qGray(blockColor(face, 0)), 0);
     EXPECT_EQ(qGray(blockColor(face, 5)), 255);
 }
@@ -166,6 +172,11 @@ struct StreamCase {
     QStringList options;
     QByteArray magic;
 };
+
+void PrintTo(const StreamCase &testCase, std::ostream *out)
+{
+    *out << testCase.name;
+}
 
 class StreamFormTest : public CardSetToolTest, public testing::WithParamInterface<StreamCase> { };
 
@@ -200,6 +211,11 @@ struct RefusalCase {
     int exitCode;
     QStringList message; // parts the message must hold
 };
+
+void PrintTo(const RefusalCase &testCase, std::ostream *out)
+{
+    *out << testCase.name;
+}
 
 QStringList madeArguments(const QString &folder, const QStringList &options, const QStringList &files)
 {
@@ -310,6 +326,11 @@ struct DamageCase {
     QString file; // named in the message
 };
 
+void PrintTo(const DamageCase &testCase, std::ostream *out)
+{
+    *out << testCase.name;
+}
+
 class DamagedSetTest : public CardSetToolTest, public testing::WithParamInterface<DamageCase> { };
 
 TEST_P(DamagedSetTest, IsRefusedNamingTheFile)
@@ -362,7 +383,7 @@ TEST_F(CardSetToolTest, InstallsIntoTheUserCardSetFolderReplacingOnlyWithForce)
     EXPECT_EQ(forced.exitCode, 0) << forced.errors.toStdString();
     EXPECT_EQ(cardset::readCardSet(installed).metadata.name, QStringLiteral("Test set"));
     EXPECT_EQ(QDir(installed).entryList(QDir::Files, QDir::Name),
-        (QStringList {QLatin1String(cardset::kMetadataFileName), QLatin1String(cardset::kStreamFileName)}));
+        (QStringList {QLatin1String(cardset::kStreamFileName), QLatin1String(cardset::kMetadataFileName)}));
 }
 
 TEST_F(CardSetToolTest, ShowsAndExtractsEveryEntry)
@@ -389,7 +410,7 @@ TEST_F(CardSetToolTest, ShowsAndExtractsEveryEntry)
                                         : QStringLiteral("face-%1.png").arg(entry, 2, 10, QLatin1Char('0'));
         const QImage png(QDir(path(QStringLiteral("out"))).filePath(name));
         EXPECT_EQ(png.convertToFormat(QImage::Format_RGB32),
-            set.pictures[static_cast<std::size_t>(entry)].displayImage())
+            set.pictures[static_cast<std::size_t>(entry)]->displayImage())
             << name.toStdString();
     }
 }
@@ -400,6 +421,11 @@ struct UsageCase {
     int exitCode;
     QString output; // a part of standard output, or of standard error when the exit is not 0
 };
+
+void PrintTo(const UsageCase &testCase, std::ostream *out)
+{
+    *out << testCase.name;
+}
 
 class UsageTest : public CardSetToolTest, public testing::WithParamInterface<UsageCase> { };
 

@@ -27,11 +27,11 @@ TEST_P(ShippedCardSetTest, ReadsWithTwentyFacesAPlayerTellsApart)
     EXPECT_TRUE(set.metadata.author.contains(QStringLiteral("Twemoji")));
     std::vector<QImage> faces;
     for (std::size_t entry = 0; entry < set.pictures.size(); ++entry) {
-        EXPECT_EQ(set.pictures[entry].width(), cardset::kPictureSide) << entry;
-        EXPECT_EQ(set.pictures[entry].height(), cardset::kPictureSide) << entry;
-        EXPECT_EQ(set.pictures[entry].pixelFormat(), PixelFormat::Bits8) << entry;
+        EXPECT_EQ(set.pictures[entry]->width(), cardset::kPictureSide) << entry;
+        EXPECT_EQ(set.pictures[entry]->height(), cardset::kPictureSide) << entry;
+        EXPECT_EQ(set.pictures[entry]->pixelFormat(), PixelFormat::Bits8) << entry;
         if (entry > 0)
-            faces.push_back(set.pictures[entry].displayImage());
+            faces.push_back(set.pictures[entry]->displayImage());
     }
     const auto alike = cardtool::findLookAlikes(faces);
     EXPECT_FALSE(alike.has_value()) << set.metadata.faces.value(alike ? alike->first : 0).toStdString()
