@@ -158,7 +158,7 @@ INSTANTIATE_TEST_SUITE_P(Formats, PictureFormatTest,
             }},
         FormatCase {"svg",
             [](const QString &folder) {
-                const QString file = QDir(folder).filePath(QStringLiteral("one.svg"));
+                QString file = QDir(folder).filePath(QStringLiteral("one.svg"));
                 writeFile(file,
                     "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"8\" height=\"8\">"
                     "<rect width=\"8\" height=\"8\" fill=\"white\"/><rect width=\"2\" height=\"2\" "

@@ -32,7 +32,7 @@ QImage gradientPicture(int side)
 
 QString writePicture(const QString &folder, const QString &name, const QImage &picture)
 {
-    const QString path = QDir(folder).filePath(name);
+    QString path = QDir(folder).filePath(name);
     if (!picture.save(path))
         throw std::runtime_error("cannot write the test picture " + path.toStdString());
     return path;

@@ -16,7 +16,8 @@ Thumbnail greyThumbnail(const QImage &picture)
         const int cellRow = y * kThumbnailSide / opaque.height();
         for (int x = 0; x < opaque.width(); ++x) {
             const int cellColumn = x * kThumbnailSide / opaque.width();
-            const auto cell = static_cast<std::size_t>(cellRow * kThumbnailSide + cellColumn);
+            const std::size_t cell
+                = static_cast<std::size_t>(cellRow) * kThumbnailSide + static_cast<std::size_t>(cellColumn);
             sums[cell] += (299.0 * qRed(row[x]) + 587.0 * qGreen(row[x]) + 114.0 * qBlue(row[x])) / 1000.0;
             ++counts[cell];
         }
