@@ -13,10 +13,7 @@ namespace brivmemo {
 namespace {
 
 constexpr std::uint32_t kCoreHeaderSize = 12;
-constexpr std::uint32_t kInfoHeaderSize = 40;
-constexpr std::uint32_t kFileHeaderSize = 14;
 constexpr std::uint32_t kMasksSize = 12;
-constexpr std::uint32_t kCompressionNone = 0;
 constexpr std::uint32_t kCompressionBitFields = 3;
 
 std::optional<PixelFormat> formatFromBitCount(std::uint32_t bitCount)
@@ -50,7 +47,7 @@ struct InfoHeader {
     std::int64_t height = 0;
     std::uint32_t planes = 0;
     std::uint32_t bitCount = 0;
-    std::uint32_t compression = kCompressionNone;
+    std::uint32_t compression = kBmpCompressionNone;
     std::uint32_t sizeImage = 0;
     std::uint32_t colorsUsed = 0;
     std::size_t colorEntrySize = 4;
@@ -78,7 +75,7 @@ InfoHeader readInfoHeader(ByteReader &reader)
         header.colorEntrySize = 3;
         return header;
     }
-    if (headerSize < kInfoHeaderSize)
+    if (headerSize < kBmpInfoHeaderSize)
         throw EInvalidGraphic();
     header.width = reader.readI32LE();
     header.height = reader.readI32LE();
@@ -90,7 +87,7 @@ InfoHeader readInfoHeader(ByteReader &reader)
     header.colorsUsed = reader.readU32LE();
     reader.skip(4);
     // Longer headers carry the masks in their own first bytes past the common part.
-    std::size_t extra = headerSize - kInfoHeaderSize;
+    std::size_t extra = headerSize - kBmpInfoHeaderSize;
     if (header.compression == kCompressionBitFields && extra >= kMasksSize) {
         header.masks = readMasks(reader);
         extra -= kMasksSize;
@@ -104,7 +101,7 @@ void validate(const InfoHeader &header, PixelFormat format)
     if (header.planes != 1)
         throw EInvalidGraphic();
     const bool bitFields = header.compression == kCompressionBitFields && hasMasks(format);
-    if (header.compression != kCompressionNone && !bitFields)
+    if (header.compression != kBmpCompressionNone && !bitFields)
         throw EInvalidGraphic();
     const std::int64_t height = header.height < 0 ? -header.height : header.height;
     if (!fitsPictureLimits(header.width, height, format))
@@ -146,7 +143,7 @@ InfoHeader readHeaders(ByteReader &reader)
 {
     if (reader.readU8() != 'B' || reader.readU8() != 'M')
         throw EInvalidGraphic();
-    reader.skip(kFileHeaderSize - 2);
+    reader.skip(kBmpFileHeaderSize - 2);
     return readInfoHeader(reader);
 }
 
@@ -258,7 +255,7 @@ std::vector<std::uint8_t> encodeBmp(const DibPixels &pixels, const BmpWriteOptio
     const std::size_t stride = pixels.stride();
     const std::size_t imageSize = stride * static_cast<std::size_t>(pixels.height);
     const std::size_t pixelOffset
-        = kFileHeaderSize + kInfoHeaderSize + (bitFields ? kMasksSize : 0) + 4 * tableEntries;
+        = kBmpFileHeaderSize + kBmpInfoHeaderSize + (bitFields ? kMasksSize : 0) + 4 * tableEntries;
     out.reserve(pixelOffset + imageSize);
 
     ByteWriter writer(out);
@@ -268,12 +265,12 @@ std::vector<std::uint8_t> encodeBmp(const DibPixels &pixels, const BmpWriteOptio
     writer.writeU32LE(0);
     writer.writeU32LE(options.pixelOffsetField.value_or(static_cast<std::uint32_t>(pixelOffset)));
 
-    writer.writeU32LE(kInfoHeaderSize);
+    writer.writeU32LE(kBmpInfoHeaderSize);
     writer.writeI32LE(pixels.width);
     writer.writeI32LE(pixels.height);
     writer.writeU16LE(1);
     writer.writeU16LE(static_cast<std::uint16_t>(bitsPerPixel(pixels.format)));
-    writer.writeU32LE(bitFields ? kCompressionBitFields : kCompressionNone);
+    writer.writeU32LE(bitFields ? kCompressionBitFields : kBmpCompressionNone);
     writer.writeU32LE(options.sizeImage == SizeImageField::Zero ? 0 : static_cast<std::uint32_t>(imageSize));
     writer.writeI32LE(options.xPelsPerMeter);
     writer.writeI32LE(options.yPelsPerMeter);

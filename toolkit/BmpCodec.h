@@ -13,6 +13,11 @@
 
 namespace brivmemo {
 
+// The parts of a BMP file image that other readers of BMP-based files share.
+inline constexpr std::uint32_t kBmpFileHeaderSize = 14;
+inline constexpr std::uint32_t kBmpInfoHeaderSize = 40;
+inline constexpr std::uint32_t kBmpCompressionNone = 0;
+
 enum class PixelFormat { Bits1, Bits4, Bits8, Bits16, Bits24, Bits32 };
 
 int bitsPerPixel(PixelFormat format);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "IconFile.h"
 
+#include "BmpCodec.h"
 #include "LittleEndian.h"
 
 #include <stdexcept>
@@ -9,7 +10,6 @@ namespace brivmemo::tools {
 
 namespace {
 
-constexpr std::size_t kFileHeaderSize = 14;
 constexpr std::size_t kDirectorySize = 6 + 16;
 constexpr std::size_t kHeightField = 8;
 constexpr std::size_t kSizeImageField = 20;
@@ -51,7 +51,7 @@ std::vector<std::uint8_t> encodeIconFile(const IconPicture &picture, IconFileKin
     // The picture inside an icon file is a BMP image without its file header whose height counts
     // the colour rows and the mask rows together.
     const std::vector<std::uint8_t> bmp = encodeBmp(colors);
-    std::vector<std::uint8_t> image(bmp.begin() + kFileHeaderSize, bmp.end());
+    std::vector<std::uint8_t> image(bmp.begin() + kBmpFileHeaderSize, bmp.end());
     const std::vector<std::uint8_t> mask = maskRows(picture);
     const std::size_t colorBytes = colors.stride() * static_cast<std::size_t>(colors.height);
     storeU32LE(&image[kHeightField], static_cast<std::uint32_t>(2 * colors.height));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "TableOffsetPatch.h"
 
+#include "BmpCodec.h"
 #include "ByteReader.h"
 #include "LittleEndian.h"
 
@@ -12,8 +13,6 @@ namespace brivmemo::tools {
 
 namespace {
 
-constexpr std::size_t kFileHeaderSize = 14;
-constexpr std::size_t kInfoHeaderSize = 40;
 constexpr std::size_t kMasksSize = 12;
 constexpr std::uint32_t kBitFields = 3;
 
@@ -21,17 +20,17 @@ constexpr std::uint32_t kBitFields = 3;
 
 void leaveColorTableOutOfOffsets(std::span<std::uint8_t> image)
 {
-    if (image.size() < kFileHeaderSize + kInfoHeaderSize || image[0] != 'B' || image[1] != 'M'
-        || loadU32LE(&image[kFileHeaderSize]) != kInfoHeaderSize)
+    if (image.size() < kBmpFileHeaderSize + kBmpInfoHeaderSize || image[0] != 'B' || image[1] != 'M'
+        || loadU32LE(&image[kBmpFileHeaderSize]) != kBmpInfoHeaderSize)
         throw std::invalid_argument("not a BMP image with a 40-byte information header");
-    const std::uint32_t bits = loadU16LE(&image[kFileHeaderSize + 14]);
-    const std::uint32_t compression = loadU32LE(&image[kFileHeaderSize + 16]);
-    const std::uint32_t pixelBytes = loadU32LE(&image[kFileHeaderSize + 20]);
-    const std::uint32_t tableEntries = loadU32LE(&image[kFileHeaderSize + 32]);
+    const std::uint32_t bits = loadU16LE(&image[kBmpFileHeaderSize + 14]);
+    const std::uint32_t compression = loadU32LE(&image[kBmpFileHeaderSize + 16]);
+    const std::uint32_t pixelBytes = loadU32LE(&image[kBmpFileHeaderSize + 20]);
+    const std::uint32_t tableEntries = loadU32LE(&image[kBmpFileHeaderSize + 32]);
     if (bits <= 8 || tableEntries == 0)
         return;
     const auto offset = static_cast<std::uint32_t>(
-        kFileHeaderSize + kInfoHeaderSize + (compression == kBitFields ? kMasksSize : 0));
+        kBmpFileHeaderSize + kBmpInfoHeaderSize + (compression == kBitFields ? kMasksSize : 0));
     storeU32LE(&image[10], offset);
     storeU32LE(&image[2], offset + pixelBytes);
 }

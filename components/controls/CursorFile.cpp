@@ -16,9 +16,6 @@ namespace {
 constexpr std::uint16_t kCursorResourceType = 2;
 constexpr std::size_t kDirectoryHeader = 6;
 constexpr std::size_t kEntry = 16;
-constexpr std::uint32_t kInfoHeaderSize = 40;
-constexpr std::uint32_t kCompressionNone = 0;
-constexpr std::size_t kFileHeaderSize = 14;
 constexpr std::size_t kHeightField = 8;
 
 struct CursorEntry {
@@ -52,13 +49,13 @@ std::optional<CursorEntry> firstEntry(std::span<const std::uint8_t> bytes)
 // below them, read as the BMP file image it would be without the mask.
 DibPixels colourPicture(std::span<const std::uint8_t> dib, int height)
 {
-    std::vector<std::uint8_t> image(kFileHeaderSize, 0);
+    std::vector<std::uint8_t> image(kBmpFileHeaderSize, 0);
     image[0] = 'B';
     image[1] = 'M';
     image.insert(image.end(), dib.begin(), dib.end());
     const auto field = static_cast<std::uint32_t>(height);
     for (std::size_t i = 0; i < 4; ++i)
-        image[kFileHeaderSize + kHeightField + i] = static_cast<std::uint8_t>(field >> (8 * i));
+        image[kBmpFileHeaderSize + kHeightField + i] = static_cast<std::uint8_t>(field >> (8 * i));
     return decodeBmp(image);
 }
 
@@ -93,7 +90,8 @@ QImage decodePicture(std::span<const std::uint8_t> dib)
     const std::uint16_t bitCount = reader.readU16LE();
     const std::uint32_t compression = reader.readU32LE();
     // A 32-bit picture carries its own alpha, which the BMP reader does not keep.
-    if (headerSize < kInfoHeaderSize || compression != kCompressionNone || bitCount == 32 || doubleHeight < 2)
+    if (headerSize < kBmpInfoHeaderSize || compression != kBmpCompressionNone || bitCount == 32
+        || doubleHeight < 2)
         return {};
     const DibPixels colours = colourPicture(dib, doubleHeight / 2);
     if (colours.width == 0)

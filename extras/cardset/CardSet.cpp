@@ -45,7 +45,7 @@ QByteArray readBounded(const QString &path, std::size_t limit)
     if (!file.open(QIODevice::ReadOnly))
         throw CardSetError(path, file.errorString());
     // One byte more than allowed tells a file that grew since it was measured.
-    const QByteArray bytes = file.read(static_cast<qint64>(limit) + 1);
+    QByteArray bytes = file.read(static_cast<qint64>(limit) + 1);
     if (file.error() != QFileDevice::NoError)
         throw CardSetError(path, file.errorString());
     if (static_cast<std::size_t>(bytes.size()) > limit)

@@ -130,19 +130,19 @@ QStringList candidateLocales(const QString &locale)
 
 } // namespace
 
-DesktopEntry DesktopEntry::parse(const QByteArray &bytes)
+DesktopEntry DesktopEntry::parse(const QByteArray &text)
 {
-    if (static_cast<std::size_t>(bytes.size()) > kMaxMetadataBytes)
+    if (static_cast<std::size_t>(text.size()) > kMaxMetadataBytes)
         throw CardSetError({}, tr("the file is larger than %1 KiB").arg(kMaxMetadataBytes >> 10));
     auto decoder = QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = decoder.decode(bytes);
+    QString decoded = decoder.decode(text);
     if (decoder.hasError())
         throw CardSetError({}, tr("the file is not UTF-8 text"));
-    if (text.startsWith(QChar::ByteOrderMark))
-        text.remove(0, 1);
+    if (decoded.startsWith(QChar::ByteOrderMark))
+        decoded.remove(0, 1);
 
     DesktopEntry entry;
-    const QStringList lines = text.split(u'\n');
+    const QStringList lines = decoded.split(u'\n');
     for (qsizetype number = 1; number <= lines.size(); ++number) {
         QString line = lines[number - 1];
         if (line.endsWith(u'\r'))
@@ -154,7 +154,7 @@ DesktopEntry DesktopEntry::parse(const QByteArray &bytes)
             const QString name = line.mid(1, line.size() - 2);
             if (!line.endsWith(u']') || name.isEmpty() || name.contains(u'[') || name.contains(u']'))
                 throw lineError(number);
-            if (entry.findGroup(name))
+            if (entry.findGroup(name) != nullptr)
                 throw CardSetError({}, tr("line %1 repeats the group [%2]").arg(number).arg(name));
             entry.groups_.push_back({name, {}});
             continue;
@@ -165,7 +165,7 @@ DesktopEntry DesktopEntry::parse(const QByteArray &bytes)
         Group &group = entry.groups_.back();
         const QString key = match.captured(1);
         const QString locale = match.captured(2);
-        if (entry.findEntry(group.name, key, locale))
+        if (entry.findEntry(group.name, key, locale) != nullptr)
             throw CardSetError({},
                 tr("line %1 repeats the key %2")
                     .arg(number)
@@ -200,13 +200,13 @@ bool DesktopEntry::hasGroup(const QString &group) const
 QString DesktopEntry::value(const QString &group, const QString &key, const QString &locale) const
 {
     const Entry *found = findEntry(group, key, bestLocale(locales(group, key), locale));
-    return found ? unescape(found->raw, ListItem::No) : QString();
+    return found != nullptr ? unescape(found->raw, ListItem::No) : QString();
 }
 
 QStringList DesktopEntry::list(const QString &group, const QString &key, const QString &locale) const
 {
     const Entry *found = findEntry(group, key, bestLocale(locales(group, key), locale));
-    if (!found)
+    if (found == nullptr)
         return {};
     QStringList items;
     qsizetype start = 0;
@@ -270,7 +270,7 @@ const DesktopEntry::Entry *DesktopEntry::findEntry(
     const QString &group, const QString &key, const QString &locale) const
 {
     const Group *g = findGroup(group);
-    if (!g)
+    if (g == nullptr)
         return nullptr;
     const auto found = std::find_if(g->entries.begin(), g->entries.end(),
         [&](const Entry &entry) { return entry.key == key && entry.locale == locale; });
