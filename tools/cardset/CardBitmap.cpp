@@ -65,9 +65,10 @@ DibPixels directPixels(const QImage &picture)
         std::uint8_t *out = pixels.bits.data() + stride * static_cast<std::size_t>(y);
         for (int x = 0; x < picture.width(); ++x) {
             // The file holds each pixel as blue, green, red.
-            out[3 * x] = static_cast<std::uint8_t>(qBlue(row[x]));
-            out[3 * x + 1] = static_cast<std::uint8_t>(qGreen(row[x]));
-            out[3 * x + 2] = static_cast<std::uint8_t>(qRed(row[x]));
+            std::uint8_t *pixel = out + std::size_t {3} * static_cast<std::size_t>(x);
+            pixel[0] = static_cast<std::uint8_t>(qBlue(row[x]));
+            pixel[1] = static_cast<std::uint8_t>(qGreen(row[x]));
+            pixel[2] = static_cast<std::uint8_t>(qRed(row[x]));
         }
     }
     return pixels;
