@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: MIT
+#include "CommandParser.h"
+
+#include "Console.h"
+
+#include <QCoreApplication>
+
+namespace brivmemo::cardtool {
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("CommandParser", text);
+}
+
+} // namespace
+
+std::optional<ExitCode> parseCommand(
+    QCommandLineParser &parser, const QStringList &arguments, const CommandShape &shape)
+{
+    parser.setApplicationDescription(shape.description);
+    parser.addPositionalArgument(
+        shape.arguments.section(QLatin1Char(' '), 0, 0), shape.argumentsHelp, shape.arguments);
+    const QCommandLineOption help = parser.addHelpOption();
+    if (!parser.parse(arguments)) {
+        printNote(parser.errorText());
+        printNote(tr("see %1 --help").arg(arguments.value(0)));
+        return ExitCode::WrongUsage;
+    }
+    if (parser.isSet(help)) {
+        printResult(parser.helpText().replace(QCoreApplication::applicationName(), arguments.value(0)));
+        return ExitCode::Ok;
+    }
+    const auto count = parser.positionalArguments().size();
+    if (count < shape.minArguments || (shape.maxArguments >= 0 && count > shape.maxArguments)) {
+        printNote(tr("the command takes %1, but %2 arguments are given").arg(shape.arguments).arg(count));
+        printNote(tr("see %1 --help").arg(arguments.value(0)));
+        return ExitCode::WrongUsage;
+    }
+    return std::nullopt;
+}
+
+} // namespace brivmemo::cardtool
