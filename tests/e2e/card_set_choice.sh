@@ -34,8 +34,9 @@ x_session_prepare() {
     faces+=("face$face.png")
   done
   # A name that sorts before every set the game ships, so that it is the menu's second item.
-  "$cardset_tool" make --output colours --name "0 Plain Colours" back.png "${faces[@]}"
-  "$cardset_tool" install colours
+  # Outside the X server the tool draws on Qt's offscreen platform.
+  QT_QPA_PLATFORM=offscreen "$cardset_tool" make --output colours --name "0 Plain Colours" back.png "${faces[@]}"
+  QT_QPA_PLATFORM=offscreen "$cardset_tool" install colours
 }
 
 enter_x_session "$artifacts" "$0" "$@"
