@@ -3,8 +3,8 @@
 
 #include "CardSet.h"
 #include "CardSetLimits.h"
+#include "CardSetSwitcher.h"
 #include "GameWindows.h"
-#include "MMBitmapList.h"
 #include "SideBySide.h"
 #include "memo.h"
 
@@ -79,6 +79,7 @@ Figure loading(const QString &folder)
     return {"loading a card set, 21 pictures of 246 px", game, floor, "us", AllowedLoadingRatio};
 }
 
+// The whole switch as the menu makes it: reading the set, showing its pictures, repainting.
 Figure switching(const QString &folder)
 {
     const TGameWindows windows;
@@ -87,20 +88,15 @@ Figure switching(const QString &folder)
     form.Mostra_Todos();
     QWidget &table = *form.PnBaralho;
     QImage target(table.size(), QImage::Format_RGB32);
-    const CardSet other = readCardSet(folder);
-    TMMBitmapList original;
-    original.Assign(form.MMBitmapList1);
-    Pictures originalPictures;
-    for (int i = 0; i < original.Count(); ++i) {
-        originalPictures.push_back(std::make_unique<TBitmap>());
-        originalPictures.back()->Assign(original.Bitmaps(i));
-    }
+    extras::CardSetSwitcher switcher(form);
+    extras::FoundCardSet other {QStringLiteral("bench"), folder, readCardSetMetadata(folder)};
+    const extras::FoundCardSet animals = extras::builtInCardSet();
     bool showingOther = false;
     const auto [game, floor] = timeSideBySide(
         20,
         [&] {
             showingOther = !showingOther;
-            fillList(*form.MMBitmapList1, showingOther ? other.pictures : originalPictures);
+            switcher.show(showingOther ? other : animals);
             table.render(&target);
             keep(target.pixel(60, 60));
         },

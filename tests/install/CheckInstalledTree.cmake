@@ -115,8 +115,9 @@ if(NOT result EQUAL 0)
 endif()
 
 # The program reads no environment variable of its own: no name of one is in the binary, nor the
-# measuring programs' first-paint hook.
-file(STRINGS ${prefix}/bin/brivmemo own_names REGEX "BRIVMEMO_|[Ff][Ii][Rr][Ss][Tt]_?[Pp][Aa][Ii][Nn][Tt]")
+# measuring programs' hook that ends them at the first paint (the game itself may wait for its
+# first paint, to do later work then).
+file(STRINGS ${prefix}/bin/brivmemo own_names REGEX "BRIVMEMO_|[Ee]xit_?[Aa]fter_?[Ff]irst_?[Pp]aint|[Ff]irst_?[Pp]aint_?[Ee]xit")
 if(own_names)
   fail("bin/brivmemo holds names that only measuring builds may have: ${own_names}")
 endif()
