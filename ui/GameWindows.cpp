@@ -16,6 +16,8 @@
 void setUpApplication()
 {
     brivmemo::setApplicationTitle(QStringLiteral("Brivosta Vire"));
+    // The menu entry's id, so that a Wayland shell ties the windows to the entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(BRIVMEMO_APP_ID));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setPalette(QApplication::style()->standardPalette());
     brivmemo::registerProgramCursors();

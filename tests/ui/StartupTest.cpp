@@ -11,6 +11,7 @@
 #include "memo.h"
 
 #include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -50,6 +51,13 @@ TEST_F(StartupTest, CreatingTheMainWindowWritesTheDefaultSettingsAndSeedsTheGene
     EXPECT_EQ(file.readAll(),
         QByteArray(reinterpret_cast<const char *>(expected.data()), static_cast<qsizetype>(expected.size())));
     EXPECT_LT(randomSeed(), MillisecondsPerDay);
+}
+
+// A Wayland shell ties windows to the menu entry by this id.
+TEST_F(StartupTest, TheProgramCarriesTheMenuEntrysId)
+{
+    createWindows();
+    EXPECT_EQ(QGuiApplication::desktopFileName(), QStringLiteral("org.brivosta.MemoryGame"));
 }
 
 TEST_F(StartupTest, ADamagedSettingsFileIsReportedAndTheGeneratorIsSeededAllTheSame)
