@@ -7,9 +7,9 @@
 
 class QWidget;
 
-namespace brivmemo::extras {
+namespace brivmemo {
 
 // Call before the window is first shown; the action runs once, from the message loop.
 void runAfterFirstPaint(QWidget &window, std::function<void()> action);
 
-} // namespace brivmemo::extras
+} // namespace brivmemo

@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <utility>
 
-namespace brivmemo::extras {
+namespace brivmemo {
 
 namespace {
 
@@ -46,4 +46,4 @@ void runAfterFirstPaint(QWidget &window, std::function<void()> action)
     new FirstPaintFollower(window, std::move(action));
 }
 
-} // namespace brivmemo::extras
+} // namespace brivmemo
