@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev liblz4-dev zlib1g-dev
   clang libclang-rt-14-dev clang-format clang-tidy
   xvfb xauth xdotool imagemagick x11-utils
+  qt6-wayland weston at-spi2-core dbus-x11 python3-pyatspi
   desktop-file-utils appstream dpkg-dev file
   fonts-dejavu-core fonts-liberation2
 )
