@@ -134,6 +134,18 @@ QChar acceleratorOf(const QString &caption)
     return {};
 }
 
+QString withoutAcceleratorMarks(const QString &caption)
+{
+    QString shown;
+    shown.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == u'&' && ++i == caption.size())
+            break;
+        shown.append(caption[i]);
+    }
+    return shown;
+}
+
 QChar dialogCharOf(const QKeyEvent &event, const QWidget &focusWidget)
 {
     const Qt::KeyboardModifiers modifiers = event.modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier);

@@ -27,6 +27,9 @@ class TMMBitmapRadioButton;
 // The letter after the first "&" that is not part of "&&"; a null character when there is none.
 QChar acceleratorOf(const QString &caption);
 
+// The caption as it reads on the screen: each single "&" left out and each "&&" one "&".
+QString withoutAcceleratorMarks(const QString &caption);
+
 // The letter a key event offers as an accelerator in its window, or a null character.
 QChar dialogCharOf(const QKeyEvent &event, const QWidget &focusWidget);
 

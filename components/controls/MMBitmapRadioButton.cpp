@@ -2,6 +2,7 @@
 #include "MMBitmapRadioButton.h"
 
 #include "Bitmap.h"
+#include "BitmapRadioButtonAccessible.h"
 #include "Canvas.h"
 #include "DialogChars.h"
 #include "DrawTransparent.h"
@@ -32,6 +33,7 @@ TMMBitmapRadioButton::TMMBitmapRadioButton(QWidget *parent)
     buffer_ = QImage(100, 2 * 17, QImage::Format_RGB32);
     buffer_.fill(Qt::black);
     installDialogCharRouter();
+    BitmapRadioButtonAccessible::install();
 }
 
 TMMBitmapRadioButton::~TMMBitmapRadioButton() = default;
@@ -51,6 +53,8 @@ void TMMBitmapRadioButton::SetChecked(bool checked)
     checked_ = checked;
     if (checked)
         UncheckSiblings();
+    BitmapRadioButtonAccessible::announceCheckedChange(*this);
+    emit checkedChanged(checked);
     Redraw();
 }
 

@@ -49,7 +49,8 @@ public:
     void SetAlignment(TLeftRight alignment);
 
     bool Checked() const { return checked_; }
-    // Checking clears Checked on every other radio button of the same parent.
+    // Checking clears Checked on every other radio button of the same parent, whose
+    // checkedChanged comes first.
     void SetChecked(bool checked);
 
     // The caption begins (left-justified) or ends (right-justified) this far from the glyph.
@@ -91,6 +92,8 @@ signals:
     void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position);
     void mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position);
     void mouseMoved(Qt::KeyboardModifiers modifiers, QPoint position);
+    // Checked has changed; for what goes beyond the dialogs, which read Checked at their OK.
+    void checkedChanged(bool checked);
 
 protected:
     // Paints the background saved just before, then the button.
