@@ -25,6 +25,8 @@ void prepare(QMessageBox &box, QMessageBox::Icon icon, const QString &caption, c
     // Messages are shown as they are written, never read as markup.
     box.setTextFormat(Qt::PlainText);
     box.setText(text);
+    // Qt gives the message to accessibility tools only as the text of the label inside the box.
+    box.setAccessibleDescription(text);
 }
 
 QAbstractButton *answer(QMessageBox &box)

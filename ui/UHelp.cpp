@@ -102,6 +102,9 @@ TfrmAjuda::TfrmAjuda(QWidget *parent)
     Label1->setPalette(blueText);
     Label1->move(10, 11);
     Label1->adjustSize();
+    // Accessibility tools name the text box after the heading above it; the heading has no
+    // accelerator letter, so the keyboard is unchanged.
+    Label1->setBuddy(Memtexto);
 
     // The window is opened only later.
     BitBtn1 = new QPushButton(

@@ -8,6 +8,7 @@
 #include "MMBitmapList.h"
 #include "MMCheck.h"
 #include "MessageBoxes.h"
+#include "RadioGroupDescription.h"
 #include "ScreenCentre.h"
 #include "WindowFont.h"
 #include "memo.h"
@@ -46,6 +47,7 @@ TfrmEscolhe::TfrmEscolhe(QWidget *parent)
                 button->SetBitmapIndex(GlyphStripIndex);
             }
         });
+    new RadioGroupDescription(*GroupBox1);
 
     connect(cmdOK, &QPushButton::clicked, this, guarded([this] { cmdOKClick(); }));
     connect(cmdSair, &QPushButton::clicked, this, guarded([this] { cmdSairClick(); }));

@@ -8,6 +8,7 @@
 #include "LoadingBracket.h"
 #include "MMBitmapList.h"
 #include "MMCheck.h"
+#include "RadioGroupDescription.h"
 #include "ScreenCentre.h"
 #include "SpeedsAndLevels.h"
 #include "WindowFont.h"
@@ -83,6 +84,7 @@ TfrmOpcoes::TfrmOpcoes(QWidget *parent)
                 button->SetBitmapIndex(0);
             }
         });
+    new RadioGroupDescription(*GroupBox1);
 
     connect(Button1, &QPushButton::clicked, this, guarded([this] { Button1Click(); }));
     connect(Button2, &QPushButton::clicked, this, guarded([this] { Button2Click(); }));
@@ -106,6 +108,10 @@ std::vector<TComponentStateHolder *> TfrmOpcoes::createControls()
     edtNomJog1 = createNameField(*GroupBox2, "edtNomJog1", QStringLiteral("Player 1"), 38);
     Label2 = createLabel(*GroupBox2, "Label2", QStringLiteral("Player 2"), 66);
     edtNomJog2 = createNameField(*GroupBox2, "edtNomJog2", QStringLiteral("Player 2"), 84);
+    // Only for accessibility tools, which name each field after its label: the labels have no
+    // accelerator letter, so the keyboard is unchanged.
+    Label1->setBuddy(edtNomJog1);
+    Label2->setBuddy(edtNomJog2);
 
     Button1 = new QPushButton(QStringLiteral("&Ok"), this);
     Button1->setObjectName(QStringLiteral("Button1"));

@@ -5,6 +5,7 @@
 #include "MessageBoxes.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QString>
@@ -20,6 +21,9 @@ struct ShownBox {
     std::vector<QString> buttons;
     QString defaultButton;
     QString escapeButton;
+    // What accessibility tools read as the box's name and description.
+    QString accessibleName;
+    QString accessibleDescription;
 };
 
 class MessageBoxRecorder {
@@ -39,7 +43,9 @@ public:
 private:
     QAbstractButton *record(QMessageBox &box)
     {
-        ShownBox entry {box.windowTitle(), box.text(), box.icon(), box.textFormat(), {}, {}, {}};
+        const QAccessibleInterface *const accessible = QAccessible::queryAccessibleInterface(&box);
+        ShownBox entry {box.windowTitle(), box.text(), box.icon(), box.textFormat(), {}, {}, {},
+            accessible->text(QAccessible::Name), accessible->text(QAccessible::Description)};
         QAbstractButton *chosen = nullptr;
         for (QAbstractButton *button : box.buttons()) {
             entry.buttons.push_back(button->text());

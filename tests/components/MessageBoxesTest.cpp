@@ -7,6 +7,7 @@
 #include "MessageBoxTestSupport.h"
 
 #include <QObject>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace brivmemo {
@@ -60,6 +61,35 @@ TEST(MessageBoxTest, PlainBoxHasTheGivenCaptionNoIconAndOneButton)
     EXPECT_EQ(box.defaultButton, box.buttons.front());
     EXPECT_EQ(box.escapeButton, box.buttons.front());
 }
+
+struct ReadCase {
+    const char *name;
+    std::function<void()> show;
+    QString caption;
+    QString text;
+};
+
+class MessageBoxReadingTest : public testing::TestWithParam<ReadCase> { };
+
+TEST_P(MessageBoxReadingTest, AccessibilityToolsReadTheCaptionAsNameAndTheMessageAsDescription)
+{
+    setApplicationTitle(QStringLiteral("Brivosta Vire"));
+    MessageBoxRecorder boxes;
+    GetParam().show();
+    setApplicationTitle(QString());
+    ASSERT_EQ(boxes.shown().size(), 1U);
+    EXPECT_EQ(boxes.shown().front().accessibleName, GetParam().caption);
+    EXPECT_EQ(boxes.shown().front().accessibleDescription, GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Boxes, MessageBoxReadingTest,
+    testing::Values(ReadCase {"Confirmation", [] { confirm(QStringLiteral("Do you really want to exit ?")); },
+                        QStringLiteral("Confirm"), QStringLiteral("Do you really want to exit ?")},
+        ReadCase {"Result", [] { showMessage(QStringLiteral("Brivosta Vire"), QStringLiteral("Ana won!")); },
+            QStringLiteral("Brivosta Vire"), QStringLiteral("Ana won!")},
+        ReadCase {"Error", [] { showErrorBox(QStringLiteral("Stream read error")); },
+            QStringLiteral("Brivosta Vire"), QStringLiteral("Stream read error")}),
+    [](const testing::TestParamInfo<ReadCase> &info) { return info.param.name; });
 
 class ErrorBoxTest : public testing::Test {
 protected:

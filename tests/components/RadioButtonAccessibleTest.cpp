@@ -10,6 +10,7 @@
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 #include <stdexcept>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -38,6 +39,7 @@ void press(QObject &object)
 }
 
 struct CaptionCase {
+    const char *id;
     const char *caption;
     const char *name;
     const char *accelerator;
@@ -61,10 +63,12 @@ TEST_P(RadioButtonAccessibleNameTest, IsARadioButtonNamedByItsCaptionAsItReads)
 }
 
 INSTANTIATE_TEST_SUITE_P(Captions, RadioButtonAccessibleNameTest,
-    testing::Values(CaptionCase {"&HUMAN x HUMAN", "HUMAN x HUMAN", "Alt+H"},
-        CaptionCase {"HUMAN x &COMPUTER", "HUMAN x COMPUTER", "Alt+C"},
-        CaptionCase {"Fish && &Chips", "Fish & Chips", "Alt+C"}, CaptionCase {"&&Only", "&Only", ""},
-        CaptionCase {"Plain", "Plain", ""}));
+    testing::Values(CaptionCase {"FirstLetter", "&HUMAN x HUMAN", "HUMAN x HUMAN", "Alt+H"},
+        CaptionCase {"LaterLetter", "HUMAN x &COMPUTER", "HUMAN x COMPUTER", "Alt+C"},
+        CaptionCase {"AmpersandShown", "Fish && &Chips", "Fish & Chips", "Alt+C"},
+        CaptionCase {"OnlyAmpersandShown", "&&Only", "&Only", ""},
+        CaptionCase {"NoLetter", "Plain", "Plain", ""}),
+    [](const testing::TestParamInfo<CaptionCase> &info) { return std::string(info.param.id); });
 
 // Three buttons on one parent, the middle one checked, as in the options dialog.
 class RadioButtonAccessibleTest : public testing::Test {
