@@ -3,6 +3,7 @@
 
 #include "Exceptions.h"
 
+#include <QFileInfo>
 #include <QResource>
 #include <cstdint>
 #include <span>
@@ -15,6 +16,23 @@ static void initEmbeddedResources()
 }
 
 namespace brivmemo {
+
+namespace {
+
+// Entry N of a list loaded from ":/NAME.mbml" gets the finer drawing ":/fine/NAME/N.png" where
+// that is embedded. Only the names are looked up here: a drawing is read when a screen of more
+// pixels first needs it.
+void attachFinerPictures(TMMBitmapList &list, const QString &path)
+{
+    const QString folder = QStringLiteral(":/fine/%1/").arg(QFileInfo(path).completeBaseName());
+    for (int index = 0; index < list.Count(); ++index) {
+        const QString finer = folder + QStringLiteral("%1.png").arg(index);
+        if (QResource(finer).isValid())
+            list.Bitmaps(index)->setFinerPicture(finer);
+    }
+}
+
+} // namespace
 
 void loadBitmapListResource(TMMBitmapList &list, const QString &path)
 {
@@ -29,6 +47,7 @@ void loadBitmapListResource(TMMBitmapList &list, const QString &path)
     const QByteArray bytes = resource.uncompressedData();
     list.LoadListItems(std::span(
         reinterpret_cast<const std::uint8_t *>(bytes.constData()), static_cast<std::size_t>(bytes.size())));
+    attachFinerPictures(list, path);
 }
 
 } // namespace brivmemo

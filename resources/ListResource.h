@@ -14,6 +14,8 @@ namespace brivmemo {
 // A path that names nothing leaves the list empty and raises EInvalidBitmapListStream; a
 // damaged stream raises what the list raises for it ("Invalid BitmapList stream", "Stream
 // read error", "Bitmap image is not valid"). The list's observers hear of the load once.
+// Each entry gets the finer drawing for high-density screens that is embedded beside the list,
+// where there is one.
 void loadBitmapListResource(TMMBitmapList &list, const QString &path);
 
 } // namespace brivmemo

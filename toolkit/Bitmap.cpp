@@ -236,9 +236,24 @@ const QImage &TBitmap::displayImage() const
     return display_;
 }
 
+void TBitmap::setFinerPicture(const QString &path)
+{
+    finerPath_ = path;
+    finer_ = QImage();
+}
+
+const QImage &TBitmap::finerImage() const
+{
+    if (finer_.isNull() && !finerPath_.isEmpty())
+        finer_ = QImage(finerPath_).convertToFormat(QImage::Format_RGB32);
+    return finer_;
+}
+
 void TBitmap::changed()
 {
     display_ = QImage();
+    finerPath_.clear();
+    finer_ = QImage();
     // A copy, so that the handler may replace OnChange while it runs.
     const TNotifyEvent handler = OnChange;
     if (handler)

@@ -10,6 +10,7 @@
 #include "Persistent.h"
 
 #include <QImage>
+#include <QString>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -66,6 +67,13 @@ public:
     // The picture in the display's form (Format_RGB32); a null image when empty.
     const QImage &displayImage() const;
 
+    // A finer drawing of the same picture, for screens with more pixels than the picture has:
+    // the image file at path (an embedded resource), read when it is first asked for. A change
+    // of the picture forgets it, since it no longer shows the same thing.
+    void setFinerPicture(const QString &path);
+    // The finer drawing, or a null image when there is none or it cannot be read.
+    const QImage &finerImage() const;
+
     // Told after every change of the picture, with the bitmap as sender.
     TNotifyEvent OnChange;
 
@@ -78,6 +86,8 @@ private:
 
     DibPixels pixels_;
     mutable QImage display_;
+    QString finerPath_;
+    mutable QImage finer_;
 };
 
 } // namespace brivmemo

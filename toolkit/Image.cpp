@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "Image.h"
 
+#include "DevicePixels.h"
 #include "ErrorBox.h"
 
 #include <QMouseEvent>
@@ -25,6 +26,7 @@ const QImage &TImage::Picture() const
 
 void TImage::setPicture(const QImage &picture)
 {
+    forgetFiner();
     makePicture_ = nullptr;
     picture_ = picture;
     sizeToPicture();
@@ -33,10 +35,25 @@ void TImage::setPicture(const QImage &picture)
 
 void TImage::setPicture(std::function<QImage()> make)
 {
+    forgetFiner();
     makePicture_ = std::move(make);
     picture_ = QImage();
     sizeToPicture();
     update();
+}
+
+void TImage::setFinerPicture(std::function<QImage()> make)
+{
+    forgetFiner();
+    makeFiner_ = std::move(make);
+    update();
+}
+
+void TImage::forgetFiner()
+{
+    makeFiner_ = nullptr;
+    finer_ = QImage();
+    finerShown_ = QImage();
 }
 
 void TImage::setAutoSize(bool autoSize)
@@ -74,14 +91,31 @@ void TImage::paintEvent(QPaintEvent *)
     if (picture.isNull())
         return;
     QPainter canvas(this);
+    const QImage shown = shownAt(deviceRatio(canvas));
     if (stretch_) {
-        canvas.drawImage(rect(), picture);
+        canvas.drawImage(rect(), shown);
         return;
     }
     QPoint origin;
     if (center_)
         origin = QPoint((width() - picture.width()) / 2, (height() - picture.height()) / 2);
-    canvas.drawImage(origin, picture);
+    canvas.drawImage(origin, shown);
+}
+
+QImage TImage::shownAt(qreal ratio)
+{
+    if (ratio <= 1 || !makeFiner_)
+        return Picture();
+    if (finer_.isNull())
+        finer_ = makeFiner_();
+    if (finer_.isNull())
+        return Picture();
+    if (finerShown_.devicePixelRatio() != ratio) {
+        finerShown_ = finer_.scaled(
+            deviceSize(Picture().size(), ratio), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        finerShown_.setDevicePixelRatio(ratio);
+    }
+    return finerShown_;
 }
 
 void TImage::mousePressEvent(QMouseEvent *event)

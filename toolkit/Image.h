@@ -21,6 +21,10 @@ public:
     // The same with a picture made only when it is first needed: to paint it, to size the
     // control to it, or when it is asked for.
     void setPicture(std::function<QImage()> make);
+    // A finer drawing of the same picture, made when a screen of more pixels than the picture's
+    // first shows the control; the picture keeps giving the control its size. A new picture
+    // forgets it.
+    void setFinerPicture(std::function<QImage()> make);
 
     // Sizes the control to its picture whenever the picture changes.
     bool AutoSize() const { return autoSize_; }
@@ -45,9 +49,16 @@ protected:
 
 private:
     void sizeToPicture();
+    void forgetFiner();
+    // The picture to draw on a device of the given ratio: from the finer drawing, scaled to the
+    // device's pixels, where there is one.
+    QImage shownAt(qreal ratio);
 
     mutable QImage picture_;
     mutable std::function<QImage()> makePicture_;
+    std::function<QImage()> makeFiner_;
+    QImage finer_;
+    QImage finerShown_;
     bool autoSize_ = false;
     bool center_ = false;
     bool stretch_ = false;

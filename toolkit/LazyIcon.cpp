@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "LazyIcon.h"
 
+#include <QFile>
 #include <QIconEngine>
 #include <memory>
 #include <optional>
@@ -44,6 +45,12 @@ public:
         return made_->get().pixmap(size, mode, state);
     }
 
+    // Asked for by a screen of more pixels than logical ones, with the size in its pixels.
+    QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state, qreal scale) override
+    {
+        return made_->get().pixmap(size / scale, scale, mode, state);
+    }
+
     QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
     {
         return made_->get().availableSizes(mode, state);
@@ -62,6 +69,19 @@ private:
 QIcon lazyIcon(std::function<QIcon()> make)
 {
     return QIcon(new LazyIconEngine(std::make_shared<MadeIcon>(MadeIcon {std::move(make), std::nullopt})));
+}
+
+QIcon iconInFinerSizes(const QString &path)
+{
+    QIcon icon(path);
+    QString base = path;
+    base.chop(QStringLiteral(".png").size());
+    for (const int scale : {2, 3}) {
+        const QString finer = base + QStringLiteral("@%1x.png").arg(scale);
+        if (QFile::exists(finer))
+            icon.addFile(finer);
+    }
+    return icon;
 }
 
 } // namespace brivmemo

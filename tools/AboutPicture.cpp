@@ -34,21 +34,24 @@ void drawCard(QPainter &painter, const QImage &picture, QPointF centre, double a
 
 } // namespace
 
-QImage drawAboutPicture()
+QImage drawAboutPicture(int scale, const EmojiPainter &emoji)
 {
-    QImage picture(kSize, QImage::Format_RGB32);
+    QImage picture(kSize * scale, QImage::Format_RGB32);
     QPainter painter(&picture);
     painter.setRenderHints(
         QPainter::Antialiasing | QPainter::SmoothPixmapTransform | QPainter::TextAntialiasing);
+    if (scale != 1)
+        painter.scale(scale, scale);
     QLinearGradient sky(0, 0, 0, kSize.height());
     sky.setColorAt(0, QColor(16, 60, 120));
     sky.setColorAt(1, QColor(6, 24, 56));
-    painter.fillRect(picture.rect(), sky);
+    painter.fillRect(QRect(QPoint(0, 0), kSize), sky);
 
     // The game's cards are square; so are these, drawn at twice their size and scaled down.
-    const QImage back = drawCardBack({64, 64});
-    const QImage cat = placeForSquare(renderEmoji(QStringLiteral("\U0001F431")), {64, 64}, 0.84, Qt::white);
-    const QImage frog = placeForSquare(renderEmoji(QStringLiteral("\U0001F438")), {64, 64}, 0.84, Qt::white);
+    const QSize card(64 * scale, 64 * scale);
+    const QImage back = drawCardBack(card);
+    const QImage cat = placeForSquare(emoji(QStringLiteral("\U0001F431")), card, 0.84, Qt::white);
+    const QImage frog = placeForSquare(emoji(QStringLiteral("\U0001F438")), card, 0.84, Qt::white);
     drawCard(painter, back, {22, 31}, -15);
     drawCard(painter, frog, {54, 31}, 13);
     drawCard(painter, cat, {38, 29}, -1);

@@ -3,9 +3,15 @@
 #pragma once
 
 #include <QImage>
+#include <QString>
+#include <functional>
 
 namespace brivmemo::tools {
 
-QImage drawAboutPicture();
+// Draws an emoji on a transparent ground, cut to the pixels it covers.
+using EmojiPainter = std::function<QImage(const QString &emoji)>;
+
+// The picture at 234 x 60 pixels times scale, with the animals the emoji painter gives.
+QImage drawAboutPicture(int scale, const EmojiPainter &emoji);
 
 } // namespace brivmemo::tools

@@ -15,6 +15,9 @@ namespace {
 constexpr double kCardSide = 82.0;
 constexpr QSize kBackSize(119, 135);
 constexpr double kFaceFraction = 0.86;
+// The vector drawings are drawn this much finer than the fine pictures and then reduced, as
+// the font's bitmaps are for the scale-1 faces.
+constexpr int kDrawingOversample = 2;
 
 struct Face {
     const char *name = nullptr;
@@ -95,6 +98,18 @@ std::vector<ListPicture> mainWindowList()
                 PixelFormat::Bits8, 256, {qRgb(255, 255, 255)}});
     }
     return list;
+}
+
+std::vector<QImage> mainWindowFinePictures(const QString &drawingFolder)
+{
+    const QSize side(kFinePictureSide, kFinePictureSide);
+    std::vector<QImage> pictures {drawCardBack(side)};
+    for (const Face &face : kFaces) {
+        const QImage art = renderEmojiDrawing(
+            drawingFolder, QString::fromUtf16(face.emoji), kDrawingOversample * kFinePictureSide);
+        pictures.push_back(placeForSquare(art, side, kFaceFraction, Qt::white));
+    }
+    return pictures;
 }
 
 } // namespace brivmemo::tools

@@ -23,4 +23,11 @@ QImage drawCardBack(QSize size);
 // Entry 0 the back, entries 1 to 20 the faces.
 std::vector<ListPicture> mainWindowList();
 
+// The side of the fine companions of the list's pictures: three times the card.
+inline constexpr int kFinePictureSide = 246;
+
+// The same pictures, drawn square at kFinePictureSide for high-density screens: the back from
+// its own drawing, the faces from the emoji's vector drawings in the folder.
+std::vector<QImage> mainWindowFinePictures(const QString &drawingFolder);
+
 } // namespace brivmemo::tools

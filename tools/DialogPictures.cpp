@@ -66,8 +66,8 @@ std::vector<ListPicture> gameTypeDialogList()
         entry("pills", buttonStrip({51, 11}, 3, QColor(40, 160, 170)), Bits8, 256),
         entry("lamps", buttonStrip({168, 14}, 12, QColor(210, 90, 150)), Bits8, 256),
         entry("meter", meterBar({225, 14}), Bits24),
-        entry("radio glyphs", drawRadioStrip(GlyphMark::Check), Bits24, 20),
-        entry("radio glyphs, cross", drawRadioStrip(GlyphMark::Cross), Bits24),
+        entry("radio glyphs", drawRadioStrip(GlyphMark::Check, 1), Bits24, 20),
+        entry("radio glyphs, cross", drawRadioStrip(GlyphMark::Cross, 1), Bits24),
         entry("switch", buttonStrip({58, 29}, 2, QColor(90, 90, 100)), Bits8, 256),
         entry("wide buttons, 8 bits", buttonStrip({216, 25}, 4, QColor(150, 100, 60)), Bits8, 256),
     };
@@ -77,8 +77,8 @@ std::vector<ListPicture> optionsDialogList()
 {
     using enum PixelFormat;
     return {
-        entry("radio glyphs", drawRadioStrip(GlyphMark::Check), Bits24, 20),
-        entry("radio glyphs, cross", drawRadioStrip(GlyphMark::Cross), Bits24),
+        entry("radio glyphs", drawRadioStrip(GlyphMark::Check, 1), Bits24, 20),
+        entry("radio glyphs, cross", drawRadioStrip(GlyphMark::Cross, 1), Bits24),
     };
 }
 

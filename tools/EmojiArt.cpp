@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "EmojiArt.h"
 
+#include <QDir>
 #include <QFont>
 #include <QFontInfo>
 #include <QPainter>
+#include <QSvgRenderer>
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
@@ -29,6 +31,14 @@ QRect coveredRect(const QImage &image)
     return covered;
 }
 
+QImage cutToCovered(const QImage &canvas, const QString &emoji)
+{
+    const QRect covered = coveredRect(canvas);
+    if (covered.isEmpty())
+        throw std::runtime_error("nothing was drawn for " + emoji.toStdString());
+    return canvas.copy(covered);
+}
+
 } // namespace
 
 QImage renderEmoji(const QString &emoji)
@@ -45,10 +55,23 @@ QImage renderEmoji(const QString &emoji)
         painter.setFont(font);
         painter.drawText(canvas.rect(), Qt::AlignCenter, emoji);
     }
-    const QRect covered = coveredRect(canvas);
-    if (covered.isEmpty())
-        throw std::runtime_error("the emoji font drew nothing for " + emoji.toStdString());
-    return canvas.copy(covered);
+    return cutToCovered(canvas, emoji);
+}
+
+QImage renderEmojiDrawing(const QString &drawingFolder, const QString &emoji, int side)
+{
+    const QString path
+        = QDir(drawingFolder).filePath(QStringLiteral("%1.svg").arg(emoji.toUcs4().value(0), 0, 16));
+    QSvgRenderer drawing(path);
+    if (!drawing.isValid())
+        throw std::runtime_error("cannot read the drawing " + path.toStdString());
+    QImage canvas(side, side, QImage::Format_ARGB32_Premultiplied);
+    canvas.fill(Qt::transparent);
+    {
+        QPainter painter(&canvas);
+        drawing.render(&painter);
+    }
+    return cutToCovered(canvas, emoji);
 }
 
 QImage placeForSquare(const QImage &art, QSize pictureSize, double fraction, const QColor &ground)

@@ -15,6 +15,11 @@ namespace brivmemo::tools {
 // Fails when the colour emoji font is not installed.
 QImage renderEmoji(const QString &emoji);
 
+// The same emoji from its vector drawing, the file CODEPOINT.svg in the folder (see
+// fetch-noto.sh), drawn side pixels square and cut to the pixels it covers: the same picture
+// as renderEmoji gives, in as many pixels as are wanted. Fails when the file does not read.
+QImage renderEmojiDrawing(const QString &drawingFolder, const QString &emoji, int side);
+
 // A picture of the given size on the given ground, with the art centred and scaled so that, once
 // the whole picture is stretched to a square, the art keeps its proportions and its longer side
 // spans the given fraction of the square.

@@ -17,11 +17,11 @@ void finger(CursorCanvas &canvas, int left, int width, int top, int bottom)
 }
 
 // The hand with its index finger up; its fingertip lies right below (tipX, tipY). The full hand
-// has scale 4; a smaller scale draws it smaller in quarters.
-IconPicture pointingHand(int tipX, int tipY, int scale)
+// has size 4; a smaller size draws it smaller in quarters.
+IconPicture pointingHand(int tipX, int tipY, int size, int scale)
 {
-    CursorCanvas canvas;
-    const auto s = [scale](int pixels) { return (pixels * scale + 2) / 4; };
+    CursorCanvas canvas(scale);
+    const auto s = [size](int pixels) { return (pixels * size + 2) / 4; };
     const int x = tipX - s(1);
     const int y = tipY + 1;
     const int fingerWidth = s(4);
@@ -41,9 +41,9 @@ IconPicture pointingHand(int tipX, int tipY, int scale)
     return canvas.finish({tipX, tipY});
 }
 
-IconPicture openHand()
+IconPicture openHand(int scale)
 {
-    CursorCanvas canvas;
+    CursorCanvas canvas(scale);
     finger(canvas, 3, 3, 3, 16);
     finger(canvas, 7, 3, 3, 16);
     finger(canvas, 11, 3, 4, 16);
@@ -67,9 +67,9 @@ void fist(CursorCanvas &canvas, int left, int top)
         canvas.ink({left + 1 + 3 * gap, top + 2}, {left + 1 + 3 * gap, top + 4});
 }
 
-IconPicture arrowWithHand()
+IconPicture arrowWithHand(int scale)
 {
-    CursorCanvas canvas;
+    CursorCanvas canvas(scale);
     QPainterPath arrow;
     arrow.addPolygon(
         QPolygonF({{1, 1}, {1, 17}, {5, 13}, {8, 19.5}, {10.5, 18.5}, {7.5, 12}, {13, 12}, {1, 1}}));
@@ -80,9 +80,9 @@ IconPicture arrowWithHand()
 }
 
 // A hand closed round something it drags: curled fingers on top, the thumb at the left.
-IconPicture grabbingHand()
+IconPicture grabbingHand(int scale)
 {
-    CursorCanvas canvas;
+    CursorCanvas canvas(scale);
     for (int knuckle = 0; knuckle < 4; ++knuckle)
         finger(canvas, 5 + 4 * knuckle, 3, 4, 10);
     canvas.fill(QRect(QPoint(4, 10), QPoint(20, 18)));
@@ -95,14 +95,14 @@ IconPicture grabbingHand()
 
 } // namespace
 
-std::vector<NumberedCursor> handCursors()
+std::vector<NumberedCursor> handCursors(int scale)
 {
     return {
-        {15000, QStringLiteral("hand point"), pointingHand(6, 0, 4)},
-        {15001, QStringLiteral("small hand point"), pointingHand(13, 9, 3)},
-        {15002, QStringLiteral("grab hand"), openHand()},
-        {15003, QStringLiteral("grab hand arrow"), arrowWithHand()},
-        {15004, QStringLiteral("drag hand"), grabbingHand()},
+        {15000, QStringLiteral("hand point"), pointingHand(6, 0, 4, scale)},
+        {15001, QStringLiteral("small hand point"), pointingHand(13, 9, 3, scale)},
+        {15002, QStringLiteral("grab hand"), openHand(scale)},
+        {15003, QStringLiteral("grab hand arrow"), arrowWithHand(scale)},
+        {15004, QStringLiteral("drag hand"), grabbingHand(scale)},
     };
 }
 

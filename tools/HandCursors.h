@@ -8,6 +8,7 @@
 
 namespace brivmemo::tools {
 
-std::vector<NumberedCursor> handCursors();
+// Drawn scale times finer than the 32 x 32 cursors, with the hot spots scaled alike.
+std::vector<NumberedCursor> handCursors(int scale);
 
 } // namespace brivmemo::tools

@@ -124,7 +124,9 @@ QImage largeMainIcon()
     return mainIconDrawing().convertToFormat(QImage::Format_ARGB32);
 }
 
-SixteenColorPicture helpIcon()
+namespace {
+
+QImage helpIconDrawing()
 {
     QImage drawing = canvas(16);
     {
@@ -136,10 +138,10 @@ SixteenColorPicture helpIcon()
         painter.drawEllipse(QRectF(0.5, 0.5, 15, 15));
         drawQuestionMark(painter, QRectF(0, 1, 16, 14), Qt::white);
     }
-    return toSixteenColors(reduce(drawing, 16));
+    return drawing;
 }
 
-SixteenColorPicture helpItemPicture()
+QImage helpItemDrawing()
 {
     QImage drawing = canvas(16);
     {
@@ -155,7 +157,36 @@ SixteenColorPicture helpItemPicture()
         painter.drawLine(QPointF(3.5, 1.5), QPointF(3.5, 13.5));
         drawQuestionMark(painter, QRectF(3.5, 2.5, 9, 10), QColor(255, 220, 40));
     }
-    return toSixteenColors(reduce(drawing, 16));
+    return drawing;
+}
+
+} // namespace
+
+SixteenColorPicture helpIcon()
+{
+    return toSixteenColors(reduce(helpIconDrawing(), 16));
+}
+
+SixteenColorPicture helpItemPicture()
+{
+    return toSixteenColors(reduce(helpItemDrawing(), 16));
+}
+
+QImage finerIcon(FinerIcon icon, int side)
+{
+    QImage drawing;
+    switch (icon) {
+    case FinerIcon::Main:
+        drawing = mainIconDrawing();
+        break;
+    case FinerIcon::Help:
+        drawing = helpIconDrawing();
+        break;
+    case FinerIcon::HelpItem:
+        drawing = helpItemDrawing();
+        break;
+    }
+    return reduce(drawing, side).convertToFormat(QImage::Format_ARGB32);
 }
 
 } // namespace brivmemo::tools

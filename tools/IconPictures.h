@@ -24,6 +24,12 @@ SixteenColorPicture helpIcon();
 // A blue book with a yellow question mark, 16 x 16: beside the help command in the menu.
 SixteenColorPicture helpItemPicture();
 
+enum class FinerIcon { Main, Help, HelpItem };
+
+// The same drawing as one of the pictures above, reduced to side x side in full colour, for
+// screens with more pixels than the 16-colour picture has.
+QImage finerIcon(FinerIcon icon, int side);
+
 // Reduces an image to 16 colours; pixels less than half opaque become transparent and take
 // palette entry 0, which is black as icon files want for their transparent pixels.
 SixteenColorPicture toSixteenColors(const QImage &image);

@@ -56,10 +56,10 @@ QPainterPath bar(QPointF from, QPointF to, double width)
 }
 
 // A block arrow pointing up, its tip at (16, 2), turned about the centre.
-IconPicture blockArrow(double degrees)
+IconPicture blockArrow(double degrees, int scale)
 {
     const QTransform turn = turned(degrees);
-    CursorCanvas canvas;
+    CursorCanvas canvas(scale);
     canvas.fill(turn.map(polygon({{16, 1.5}, {25, 11}, {19, 11}, {19, 29}, {13, 29}, {13, 11}, {7, 11}})));
     return canvas.finish(pixelAt(turn.map(QPointF(16, 2.5))));
 }
@@ -83,24 +83,24 @@ void fillEach(CursorCanvas &canvas, const QPainterPath &path)
     }
 }
 
-IconPicture doubleArrow(double degrees)
+IconPicture doubleArrow(double degrees, int scale)
 {
-    CursorCanvas canvas;
+    CursorCanvas canvas(scale);
     fillEach(canvas, doubleArrowPath(degrees, 14, 7));
     return canvas.finish(kMiddle);
 }
 
-IconPicture move()
+IconPicture move(int scale)
 {
-    CursorCanvas canvas;
+    CursorCanvas canvas(scale);
     fillEach(canvas, doubleArrowPath(0, 14, 5));
     fillEach(canvas, doubleArrowPath(90, 14, 5));
     return canvas.finish(kMiddle);
 }
 
-IconPicture crosshair()
+IconPicture crosshair(int scale)
 {
-    CursorCanvas canvas;
+    CursorCanvas canvas(scale);
     canvas.fill(QRect(15, 2, 1, 10));
     canvas.fill(QRect(15, 20, 1, 10));
     canvas.fill(QRect(2, 15, 10, 1));
@@ -109,17 +109,17 @@ IconPicture crosshair()
     return canvas.finish({15, 15});
 }
 
-IconPicture plus()
+IconPicture plus(int scale)
 {
-    CursorCanvas canvas;
+    CursorCanvas canvas(scale);
     canvas.fill(QRect(13, 5, 6, 22));
     canvas.fill(QRect(5, 13, 22, 6));
     return canvas.finish(kMiddle);
 }
 
-IconPicture textBeam()
+IconPicture textBeam(int scale)
 {
-    CursorCanvas canvas;
+    CursorCanvas canvas(scale);
     canvas.fill(QRect(15, 6, 2, 20));
     canvas.fill(QRect(11, 5, 4, 2));
     canvas.fill(QRect(17, 5, 4, 2));
@@ -128,9 +128,9 @@ IconPicture textBeam()
     return canvas.finish(kMiddle);
 }
 
-IconPicture hourglass()
+IconPicture hourglass(int scale)
 {
-    CursorCanvas canvas;
+    CursorCanvas canvas(scale);
     canvas.fill(polygon(
         {{8, 3}, {24, 3}, {24, 7}, {17.5, 16}, {24, 25}, {24, 29}, {8, 29}, {8, 25}, {14.5, 16}, {8, 7}}));
     canvas.ink({9, 6}, {22, 6});
@@ -139,9 +139,9 @@ IconPicture hourglass()
     return canvas.finish(kMiddle);
 }
 
-IconPicture noEntry()
+IconPicture noEntry(int scale)
 {
-    CursorCanvas canvas;
+    CursorCanvas canvas(scale);
     QPainterPath ring = disc(kCentre, 12);
     ring.addPath(disc(kCentre, 8));
     canvas.fill(ring);
@@ -151,10 +151,10 @@ IconPicture noEntry()
 
 enum class Zoom { In, Out };
 
-IconPicture magnifier(Zoom zoom)
+IconPicture magnifier(Zoom zoom, int scale)
 {
     const QPointF lens(12, 12);
-    CursorCanvas canvas;
+    CursorCanvas canvas(scale);
     canvas.fill(disc(lens, 9));
     canvas.fill(bar({17.5, 17.5}, {28.5, 28.5}, 4.5));
     canvas.ink({8, 12}, {15, 12});
@@ -163,9 +163,9 @@ IconPicture magnifier(Zoom zoom)
     return canvas.finish({12, 12});
 }
 
-IconPicture pencil()
+IconPicture pencil(int scale)
 {
-    CursorCanvas canvas;
+    CursorCanvas canvas(scale);
     canvas.fill(polygon({{2, 30}, {4, 23}, {23, 4}, {28, 9}, {9, 28}}));
     canvas.ink({4, 24}, {8, 28});
     canvas.ink({20, 7}, {25, 12});
@@ -173,9 +173,9 @@ IconPicture pencil()
 }
 
 // The plain pointer with its tip at (0, 0) and a badge drawn below its right.
-IconPicture pointerWith(const std::function<void(CursorCanvas &)> &badge)
+IconPicture pointerWith(const std::function<void(CursorCanvas &)> &badge, int scale)
 {
-    CursorCanvas canvas;
+    CursorCanvas canvas(scale);
     canvas.fill(polygon({{1, 1}, {1, 17}, {5, 13}, {8, 19.5}, {10.5, 18.5}, {7.5, 12}, {13, 12}}));
     canvas.ink({0, 0}, {0, 0});
     badge(canvas);
@@ -216,10 +216,10 @@ void hourglassBadge(CursorCanvas &canvas)
         {21, 22.5}, {17, 18}}));
 }
 
-IconPicture splitter(double degrees)
+IconPicture splitter(double degrees, int scale)
 {
     const QTransform turn = turned(degrees);
-    CursorCanvas canvas;
+    CursorCanvas canvas(scale);
     canvas.fill(turn.map(polygon({{13, 6}, {16, 6}, {16, 26}, {13, 26}})));
     canvas.fill(turn.map(polygon({{17, 6}, {20, 6}, {20, 26}, {17, 26}})));
     fillEach(canvas, turn.map(polygon({{2, 16}, {8, 10}, {8, 14}, {12, 14}, {12, 18}, {8, 18}, {8, 22}})));
@@ -228,9 +228,9 @@ IconPicture splitter(double degrees)
     return canvas.finish(kMiddle);
 }
 
-IconPicture target()
+IconPicture target(int scale)
 {
-    CursorCanvas canvas;
+    CursorCanvas canvas(scale);
     QPainterPath ring = disc(kCentre, 11);
     ring.addPath(disc(kCentre, 8));
     canvas.fill(ring);
@@ -238,9 +238,9 @@ IconPicture target()
     return canvas.finish(kMiddle);
 }
 
-IconPicture selection()
+IconPicture selection(int scale)
 {
-    CursorCanvas canvas;
+    CursorCanvas canvas(scale);
     canvas.fill(QRect(9, 1, 1, 8));
     canvas.fill(QRect(9, 11, 1, 8));
     canvas.fill(QRect(1, 9, 8, 1));
@@ -250,9 +250,9 @@ IconPicture selection()
     return canvas.finish({9, 9});
 }
 
-IconPicture eyedropper()
+IconPicture eyedropper(int scale)
 {
-    CursorCanvas canvas;
+    CursorCanvas canvas(scale);
     canvas.fill(disc({25, 7}, 4.5));
     canvas.fill(bar({20, 8}, {24, 12}, 3));
     canvas.fill(bar({21.5, 10.5}, {4, 28}, 4));
@@ -262,7 +262,7 @@ IconPicture eyedropper()
 
 } // namespace
 
-std::vector<NumberedCursor> libraryCursors()
+std::vector<NumberedCursor> libraryCursors(int scale)
 {
     std::vector<NumberedCursor> cursors;
     const auto add = [&cursors](const char *name, IconPicture picture) {
@@ -272,30 +272,30 @@ std::vector<NumberedCursor> libraryCursors()
     const std::array<const char *, 8> directions {"arrow up", "arrow up right", "arrow right",
         "arrow down right", "arrow down", "arrow down left", "arrow left", "arrow up left"};
     for (int turn = 0; turn < 8; ++turn)
-        add(directions[static_cast<std::size_t>(turn)], blockArrow(45.0 * turn));
-    add("size across", doubleArrow(0));
-    add("size up and down", doubleArrow(90));
-    add("size rising", doubleArrow(-45));
-    add("size falling", doubleArrow(45));
-    add("move", move());
-    add("crosshair", crosshair());
-    add("plus", plus());
-    add("text", textBeam());
-    add("hourglass", hourglass());
-    add("no entry", noEntry());
-    add("zoom in", magnifier(Zoom::In));
-    add("zoom out", magnifier(Zoom::Out));
-    add("pencil", pencil());
-    add("copy", pointerWith(plusBadge));
-    add("drag", pointerWith(boxBadge));
-    add("help", pointerWith(questionBadge));
-    add("split across", splitter(0));
-    add("split up and down", splitter(90));
-    add("target", target());
-    add("select", selection());
-    add("eyedropper", eyedropper());
-    add("busy", pointerWith(hourglassBadge));
-    add("remove", pointerWith(minusBadge));
+        add(directions[static_cast<std::size_t>(turn)], blockArrow(45.0 * turn, scale));
+    add("size across", doubleArrow(0, scale));
+    add("size up and down", doubleArrow(90, scale));
+    add("size rising", doubleArrow(-45, scale));
+    add("size falling", doubleArrow(45, scale));
+    add("move", move(scale));
+    add("crosshair", crosshair(scale));
+    add("plus", plus(scale));
+    add("text", textBeam(scale));
+    add("hourglass", hourglass(scale));
+    add("no entry", noEntry(scale));
+    add("zoom in", magnifier(Zoom::In, scale));
+    add("zoom out", magnifier(Zoom::Out, scale));
+    add("pencil", pencil(scale));
+    add("copy", pointerWith(plusBadge, scale));
+    add("drag", pointerWith(boxBadge, scale));
+    add("help", pointerWith(questionBadge, scale));
+    add("split across", splitter(0, scale));
+    add("split up and down", splitter(90, scale));
+    add("target", target(scale));
+    add("select", selection(scale));
+    add("eyedropper", eyedropper(scale));
+    add("busy", pointerWith(hourglassBadge, scale));
+    add("remove", pointerWith(minusBadge, scale));
     return cursors;
 }
 

@@ -9,6 +9,7 @@
 
 namespace brivmemo::tools {
 
-std::vector<NumberedCursor> libraryCursors();
+// Drawn scale times finer than the 32 x 32 cursors, with the hot spots scaled alike.
+std::vector<NumberedCursor> libraryCursors(int scale);
 
 } // namespace brivmemo::tools

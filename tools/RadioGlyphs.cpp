@@ -19,22 +19,26 @@ int clampChannel(double value)
     return std::clamp(static_cast<int>(std::lround(value)), 0, 255);
 }
 
-// A shaded ball lit from the upper left. Its edge is hard, so no pixel blends with the ground
-// colour that the button leaves out; a darker rim keeps the edge clean on any background.
-void drawBall(QImage &strip, int left, QColor base, QColor rim)
+// A shaded ball lit from the upper left, in the frame starting at column left of a strip drawn
+// at the given scale. Its edge is hard, so no pixel blends with the ground colour that the
+// button leaves out; a darker rim keeps the edge clean on any background.
+void drawBall(QImage &strip, int left, int scale, QColor base, QColor rim)
 {
     const double lx = -0.45;
     const double ly = -0.55;
     const double lz = std::sqrt(1 - lx * lx - ly * ly);
-    for (int y = 0; y < kFrame; ++y) {
-        for (int x = 0; x < kFrame; ++x) {
-            const double dx = (x + 0.5 - kCentre) / kRadius;
-            const double dy = (y + 0.5 - kCentre) / kRadius;
+    const int frame = kFrame * scale;
+    const double centre = kCentre * scale;
+    const double radius = kRadius * scale;
+    for (int y = 0; y < frame; ++y) {
+        for (int x = 0; x < frame; ++x) {
+            const double dx = (x + 0.5 - centre) / radius;
+            const double dy = (y + 0.5 - centre) / radius;
             const double d2 = dx * dx + dy * dy;
             if (d2 > 1)
                 continue;
             QColor color = rim;
-            if (std::sqrt(d2) * kRadius < kRadius - 1.0) {
+            if (std::sqrt(d2) * radius < radius - 1.0 * scale) {
                 const double nz = std::sqrt(1 - d2);
                 const double diffuse = std::max(0.0, dx * lx + dy * ly + nz * lz);
                 const double specular = std::pow(diffuse, 24) * 0.85;
@@ -48,11 +52,13 @@ void drawBall(QImage &strip, int left, QColor base, QColor rim)
     }
 }
 
-void drawMark(QImage &strip, int left, GlyphMark mark)
+void drawMark(QImage &strip, int left, int scale, GlyphMark mark)
 {
     QPainter painter(&strip);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.translate(left, 0);
+    if (scale != 1)
+        painter.scale(scale, scale);
     painter.setPen(QPen(QColor(255, 255, 255), 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     QPainterPath path;
     if (mark == GlyphMark::Check) {
@@ -70,13 +76,13 @@ void drawMark(QImage &strip, int left, GlyphMark mark)
 
 } // namespace
 
-QImage drawRadioStrip(GlyphMark mark)
+QImage drawRadioStrip(GlyphMark mark, int scale)
 {
-    QImage strip(kGlyphStripSize, QImage::Format_RGB32);
+    QImage strip(kGlyphStripSize * scale, QImage::Format_RGB32);
     strip.fill(kGlyphGround);
-    drawBall(strip, 0, QColor(206, 208, 214), QColor(120, 122, 130));
-    drawBall(strip, kFrame, QColor(255, 146, 20), QColor(168, 78, 0));
-    drawMark(strip, kFrame, mark);
+    drawBall(strip, 0, scale, QColor(206, 208, 214), QColor(120, 122, 130));
+    drawBall(strip, kFrame * scale, scale, QColor(255, 146, 20), QColor(168, 78, 0));
+    drawMark(strip, kFrame * scale, scale, mark);
     return strip;
 }
 

@@ -14,6 +14,7 @@ inline constexpr QSize kGlyphStripSize(34, 17);
 
 enum class GlyphMark { Check, Cross };
 
-QImage drawRadioStrip(GlyphMark mark);
+// The strip at the given scale: 34 x 17 pixels times scale, the same drawing at finer pixels.
+QImage drawRadioStrip(GlyphMark mark, int scale);
 
 } // namespace brivmemo::tools

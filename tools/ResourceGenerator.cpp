@@ -6,15 +6,19 @@
 #include "ContactSheet.h"
 #include "DialogPictures.h"
 #include "DibConversion.h"
+#include "EmojiArt.h"
 #include "HandCursors.h"
 #include "IconPictures.h"
 #include "LibraryCursors.h"
 #include "ListFile.h"
+#include "PaletteQuantiser.h"
 #include "RadioGlyphs.h"
 
 #include <QDir>
 #include <QFile>
+#include <array>
 #include <stdexcept>
+#include <utility>
 
 namespace brivmemo::tools {
 
@@ -106,6 +110,66 @@ void writeIcon(const QString &folder, const QString &name, const SixteenColorPic
     sheet.addTile(magnified(icon.image, 4), QStringLiteral("%1.png, 4 x").arg(name));
 }
 
+// The fine companions are kept compact: 256 colours of their own, the white ground exact.
+void writeReducedPng(const QString &path, const QImage &picture)
+{
+    const std::array pinned {qRgb(255, 255, 255)};
+    const IndexedPicture indexed = quantise(picture, 256, pinned);
+    QImage reduced(indexed.width, indexed.height, QImage::Format_Indexed8);
+    reduced.setColorTable(QList<QRgb>(indexed.palette.begin(), indexed.palette.end()));
+    for (int y = 0; y < indexed.height; ++y) {
+        for (int x = 0; x < indexed.width; ++x)
+            reduced.setPixel(x, y, indexed.index(x, y));
+    }
+    writePng(path, reduced);
+}
+
+// The scale of the companions: three times the pictures they go with, enough for the device
+// ratios screens have; a finer ratio than that scales them up, which is still finer than
+// scaling up the picture itself.
+constexpr int kFineScale = 3;
+
+void writeFinePictures(const QString &resourceFolder, const QString &drawingFolder)
+{
+    const QString fine = resourceFolder + QStringLiteral("/fine");
+    const std::vector<QImage> cards = mainWindowFinePictures(drawingFolder);
+    for (std::size_t index = 0; index < cards.size(); ++index)
+        writeReducedPng(fine + QStringLiteral("/memo/%1.png").arg(index), cards[index]);
+    const QImage check = drawRadioStrip(GlyphMark::Check, kFineScale);
+    const QImage cross = drawRadioStrip(GlyphMark::Cross, kFineScale);
+    writePng(fine + QStringLiteral("/escolhe/8.png"), check);
+    writePng(fine + QStringLiteral("/escolhe/9.png"), cross);
+    writePng(fine + QStringLiteral("/opcoes/0.png"), check);
+    writePng(fine + QStringLiteral("/opcoes/1.png"), cross);
+    const EmojiPainter fineEmoji
+        = [&drawingFolder](const QString &emoji) { return renderEmojiDrawing(drawingFolder, emoji, 512); };
+    writeReducedPng(fine + QStringLiteral("/about.png"), drawAboutPicture(kFineScale, fineEmoji));
+
+    // Beside each cursor file: the same cursor three times finer, its hot spot scaled alike.
+    for (const auto &cursors : {handCursors(kFineScale), libraryCursors(kFineScale)}) {
+        for (const NumberedCursor &cursor : cursors) {
+            const auto bytes = encodeIconFile(cursor.picture, IconFileKind::Cursor);
+            // Three colours, kept exactly in a palette of their own.
+            const QImage picture = QImage::fromData(bytes.data(), static_cast<int>(bytes.size()), "CUR")
+                                       .convertToFormat(QImage::Format_Indexed8,
+                                           {qRgba(0, 0, 0, 0), qRgb(0, 0, 0), qRgb(255, 255, 255)});
+            writePng(
+                resourceFolder + QStringLiteral("/cursors/%1@%2x.png").arg(cursor.number).arg(kFineScale),
+                picture);
+        }
+    }
+
+    const QString icons = resourceFolder + QStringLiteral("/icons");
+    const std::array<std::pair<FinerIcon, QString>, 3> named {{{FinerIcon::Main, QStringLiteral("main")},
+        {FinerIcon::Help, QStringLiteral("help")}, {FinerIcon::HelpItem, QStringLiteral("help-item")}}};
+    for (const auto &[icon, name] : named) {
+        const int side = icon == FinerIcon::Main ? 32 : 16;
+        for (const int scale : {2, 3})
+            writePng(
+                icons + QStringLiteral("/%1@%2x.png").arg(name).arg(scale), finerIcon(icon, side * scale));
+    }
+}
+
 void writeCursors(const QString &folder, const std::vector<NumberedCursor> &cursors, ContactSheet &sheet)
 {
     for (const NumberedCursor &cursor : cursors) {
@@ -125,7 +189,8 @@ void writeCursors(const QString &folder, const std::vector<NumberedCursor> &curs
 
 } // namespace
 
-void generateResources(const QString &resourceFolder, const QString &contactSheetPath)
+void generateResources(
+    const QString &resourceFolder, const QString &contactSheetPath, const QString &drawingFolder)
 {
     ContactSheet sheet(1400);
     sheet.addHeading(QStringLiteral("memo.mbml: the card back and the twenty faces"));
@@ -137,7 +202,7 @@ void generateResources(const QString &resourceFolder, const QString &contactShee
     writeList(resourceFolder + QStringLiteral("/opcoes.mbml"), optionsDialogList(), sheet, SheetView::Glyphs);
 
     sheet.addHeading(QStringLiteral("about.bmp"));
-    const QImage about = drawAboutPicture();
+    const QImage about = drawAboutPicture(1, renderEmoji);
     const auto aboutBytes = encodeBmp(directDib(about, PixelFormat::Bits24));
     writeFile(resourceFolder + QStringLiteral("/about.bmp"), aboutBytes);
     sheet.addTile(QImage::fromData(aboutBytes.data(), static_cast<int>(aboutBytes.size()), "BMP"),
@@ -154,11 +219,12 @@ void generateResources(const QString &resourceFolder, const QString &contactShee
     writeIcon(icons, QStringLiteral("help-item"), helpItemPicture(), sheet, IconFiles::PngOnly);
 
     sheet.addHeading(QStringLiteral("cursors/: the hand cursors (hot spot in red)"));
-    writeCursors(resourceFolder + QStringLiteral("/cursors"), handCursors(), sheet);
+    writeCursors(resourceFolder + QStringLiteral("/cursors"), handCursors(1), sheet);
     sheet.addHeading(QStringLiteral("cursors/: the library cursors"));
-    writeCursors(resourceFolder + QStringLiteral("/cursors"), libraryCursors(), sheet);
+    writeCursors(resourceFolder + QStringLiteral("/cursors"), libraryCursors(1), sheet);
 
     writePng(contactSheetPath, sheet.render());
+    writeFinePictures(resourceFolder, drawingFolder);
 }
 
 } // namespace brivmemo::tools

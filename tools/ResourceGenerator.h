@@ -7,6 +7,9 @@
 
 namespace brivmemo::tools {
 
-void generateResources(const QString &resourceFolder, const QString &contactSheetPath);
+// The fine companions for high-density screens are drawn from the vector drawings in
+// drawingFolder (see fetch-noto.sh) where the scale-1 pictures use the emoji font.
+void generateResources(
+    const QString &resourceFolder, const QString &contactSheetPath, const QString &drawingFolder);
 
 } // namespace brivmemo::tools

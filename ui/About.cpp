@@ -107,6 +107,7 @@ Tf_sobre::Tf_sobre(QWidget *parent)
     BriUrlImage2->setObjectName(QStringLiteral("BriUrlImage2"));
     BriUrlImage2->setGeometry(46, 20, 234, 60);
     BriUrlImage2->setPicture(aboutPicture);
+    BriUrlImage2->setFinerPicture([] { return QImage(QStringLiteral(":/fine/about.png")); });
     BriUrlImage2->SetURL(readmeAddress());
     BriUrlImage2->setToolTip(BriUrlImage2->URL());
 

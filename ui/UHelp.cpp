@@ -79,7 +79,7 @@ TfrmAjuda::TfrmAjuda(QWidget *parent)
 {
     setObjectName(QStringLiteral("frmAjuda"));
     setWindowTitle(QStringLiteral("Help"));
-    setWindowIcon(lazyIcon([] { return QIcon(QStringLiteral(":/icons/help.png")); }));
+    setWindowIcon(lazyIcon([] { return iconInFinerSizes(QStringLiteral(":/icons/help.png")); }));
     setBackgroundRole(QPalette::Button);
     setFont(windowFont());
     setOuterSize(*this, QSize(473, 442));

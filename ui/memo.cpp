@@ -56,7 +56,7 @@ TForm1::TForm1(QWidget *parent)
     Form1 = this;
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Brivosta Memory Game"));
-    setWindowIcon(lazyIcon([] { return QIcon(QStringLiteral(":/icons/main.png")); }));
+    setWindowIcon(lazyIcon([] { return iconInFinerSizes(QStringLiteral(":/icons/main.png")); }));
     setFont(windowFont());
 
     auto *client = new QWidget(this);
@@ -228,7 +228,7 @@ void TForm1::createMainMenu()
     AjudadoMemo1 = addMenuItem(
         *mnAjuda, "AjudadoMemo1", QStringLiteral("Brivosta Vire &Help"), handler(&TForm1::AjudadoMemo1Click));
     AjudadoMemo1->setShortcut(KeyAjuda);
-    AjudadoMemo1->setIcon(lazyIcon([] { return QIcon(QStringLiteral(":/icons/help-item.png")); }));
+    AjudadoMemo1->setIcon(lazyIcon([] { return iconInFinerSizes(QStringLiteral(":/icons/help-item.png")); }));
     mnSobre = addMenuItem(
         *mnAjuda, "mnSobre", QStringLiteral("&About Brivosta  Memory Game"), handler(&TForm1::mnSobreClick));
 }

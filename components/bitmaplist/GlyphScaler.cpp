@@ -27,9 +27,10 @@ std::vector<GlyphScaler::SharedResult> &GlyphScaler::sharedResults()
     return results;
 }
 
-const QImage &GlyphScaler::scaled(const QImage &picture, const TRect &frame, QSize size, const QColor &fill)
+const QImage &GlyphScaler::scaled(
+    const QImage &picture, const TRect &frame, QSize size, const QColor &fill, qreal ratio)
 {
-    const Key key {picture.cacheKey(), frame, size, fill.rgb()};
+    const Key key {picture.cacheKey(), frame, size, fill.rgb(), ratio};
     if (key_ == key)
         return scaled_;
     scaled_ = QImage();
@@ -42,6 +43,7 @@ const QImage &GlyphScaler::scaled(const QImage &picture, const TRect &frame, QSi
         scaled_ = shared->scaled;
     } else {
         scaled_ = scaleFrame(picture, frame, size, fill);
+        scaled_.setDevicePixelRatio(ratio);
         results.push_back({key, scaled_});
     }
     key_ = key;

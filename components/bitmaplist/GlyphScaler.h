@@ -19,8 +19,10 @@ class GlyphScaler {
 public:
     // The frame of the picture stretched to size, independently in x and y. A frame that is
     // empty or does not lie wholly within the picture gives the fill colour alone. The picture
-    // is known by its cache key, which changes whenever its pixels do.
-    const QImage &scaled(const QImage &picture, const TRect &frame, QSize size, const QColor &fill);
+    // is known by its cache key, which changes whenever its pixels do. The result is marked
+    // with the device ratio: size is in device pixels, and it covers size / ratio logical ones.
+    const QImage &scaled(
+        const QImage &picture, const TRect &frame, QSize size, const QColor &fill, qreal ratio = 1);
 
 private:
     struct Key {
@@ -28,6 +30,7 @@ private:
         TRect frame;
         QSize size;
         QRgb fill;
+        qreal ratio;
 
         bool operator==(const Key &) const = default;
     };

@@ -3,6 +3,7 @@
 
 #include "Bitmap.h"
 #include "Canvas.h"
+#include "DevicePixels.h"
 #include "SystemColors.h"
 
 #include <QMouseEvent>
@@ -102,9 +103,15 @@ void TMMBitmapListImage::PaintGlyph(QPainter &canvas)
     const bool designing = inComponentState(TComponentStateFlag::Designing);
     TBitmap *bitmap = CurrentBitmap();
     if ((!isHidden() || designing) && bitmap != nullptr) {
-        if (width() > 0 && height() > 0)
+        if (width() > 0 && height() > 0) {
+            // Scaled from the finest pixels there are straight to the device's, so that a
+            // high-density screen shows the picture's own detail.
+            const qreal ratio = deviceRatio(canvas);
+            const PictureFrame source = finestFrame(*bitmap, toQRect(GlyphRect(glyphIndex_)), ratio);
             canvas.drawImage(0, 0,
-                scaler_.scaled(bitmap->displayImage(), GlyphRect(glyphIndex_), size(), toQColor(Color())));
+                scaler_.scaled(source.picture, fromQRect(source.frame), deviceSize(size(), ratio),
+                    toQColor(Color()), ratio));
+        }
     } else if (designing) {
         frameRect(canvas, ClientRect(), Qt::black, LineStyle::Dotted);
     }

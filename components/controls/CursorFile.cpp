@@ -3,10 +3,12 @@
 
 #include "BmpCodec.h"
 #include "ByteReader.h"
+#include "DevicePixels.h"
 #include "DisplayForm.h"
 #include "Exceptions.h"
 
 #include <QFile>
+#include <QGuiApplication>
 #include <QPixmap>
 
 namespace brivmemo {
@@ -126,7 +128,7 @@ QImage cursorFilePicture(std::span<const std::uint8_t> bytes)
     }
 }
 
-std::optional<QCursor> loadCursorFile(const QString &path)
+std::optional<QCursor> loadCursorFile(const QString &path, const QString &finerPath, qreal ratio)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -138,7 +140,18 @@ std::optional<QCursor> loadCursorFile(const QString &path)
     const QImage picture = cursorFilePicture(contents);
     if (!hotSpot || picture.isNull() || !picture.rect().contains(*hotSpot))
         return std::nullopt;
-    return QCursor(QPixmap::fromImage(picture), hotSpot->x(), hotSpot->y());
+    const QImage finer = ratio > 1 && !finerPath.isEmpty() ? QImage(finerPath) : QImage();
+    if (finer.isNull())
+        return QCursor(QPixmap::fromImage(picture), hotSpot->x(), hotSpot->y());
+    // Nearest pixels: the cursor is two colours, and blending would blur its outline.
+    QPixmap shown = QPixmap::fromImage(finer.scaled(deviceSize(picture.size(), ratio)));
+    shown.setDevicePixelRatio(ratio);
+    // Qt's X11 platform hands the hot spot to the X server as it is, which reads it in the
+    // picture's own pixels; the other platforms take it in logical pixels, as QCursor says.
+    const QPoint spot = QGuiApplication::platformName() == QLatin1String("xcb")
+        ? QPoint(qRound(hotSpot->x() * ratio), qRound(hotSpot->y() * ratio))
+        : *hotSpot;
+    return QCursor(shown, spot.x(), spot.y());
 }
 
 } // namespace brivmemo

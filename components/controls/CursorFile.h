@@ -24,6 +24,11 @@ QImage cursorFilePicture(std::span<const std::uint8_t> bytes);
 
 // The cursor a file holds: its first picture with the hot spot of that picture. nullopt when
 // the file cannot be read, is no cursor file, or names a hot spot outside the picture.
-std::optional<QCursor> loadCursorFile(const QString &path);
+//
+// For screens of a device ratio above 1, the picture comes from the image file at finerPath
+// where that reads: the same cursor drawn a whole number of times finer, brought to the screen's
+// pixels and marked with its ratio, so that the cursor keeps its size and shows the finer
+// pixels. The hot spot moves with the picture.
+std::optional<QCursor> loadCursorFile(const QString &path, const QString &finerPath = {}, qreal ratio = 1);
 
 } // namespace brivmemo

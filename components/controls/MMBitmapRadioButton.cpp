@@ -4,6 +4,7 @@
 #include "Bitmap.h"
 #include "BitmapRadioButtonAccessible.h"
 #include "Canvas.h"
+#include "DevicePixels.h"
 #include "DialogChars.h"
 #include "DrawTransparent.h"
 #include "ErrorBox.h"
@@ -124,7 +125,8 @@ void TMMBitmapRadioButton::Paint(QPainter &canvas)
 {
     if (buffer_.isNull())
         return;
-    canvas.drawImage(QPoint(0, 0), buffer_, QRect(0, height(), width(), height()));
+    const int half = buffer_.height() / 2;
+    canvas.drawImage(QPoint(0, 0), buffer_, QRect(0, half, buffer_.width(), half));
     DrawButton(canvas);
 }
 
@@ -218,9 +220,10 @@ void TMMBitmapRadioButton::Redraw()
         return;
     }
     const int rowBytes = static_cast<int>(buffer_.bytesPerLine());
-    for (int row = 0; row < height(); ++row)
+    const int half = buffer_.height() / 2;
+    for (int row = 0; row < half; ++row)
         std::memcpy(
-            buffer_.scanLine(row), buffer_.constScanLine(row + height()), static_cast<std::size_t>(rowBytes));
+            buffer_.scanLine(row), buffer_.constScanLine(row + half), static_cast<std::size_t>(rowBytes));
     {
         QPainter composer(&buffer_);
         composer.setClipRect(QRect(0, 0, width(), height()));
@@ -245,6 +248,8 @@ void TMMBitmapRadioButton::UncheckSiblings()
 
 void TMMBitmapRadioButton::paintEvent(QPaintEvent *)
 {
+    // A window moved to a screen of another density needs the buffer in that screen's pixels.
+    sizeBuffer();
     if (buffer_.isNull())
         return;
     const bool composed = showComposed_ && backgroundSaved_;
@@ -260,10 +265,21 @@ void TMMBitmapRadioButton::paintEvent(QPaintEvent *)
 void TMMBitmapRadioButton::resizeEvent(QResizeEvent *)
 {
     backgroundSaved_ = false;
-    if (buffer_.width() == width() && buffer_.height() == 2 * height())
+    sizeBuffer();
+}
+
+void TMMBitmapRadioButton::sizeBuffer()
+{
+    // Each half has whole device pixels, so that the halves match row for row also where a
+    // logical pixel covers a fraction of device pixels.
+    const qreal ratio = devicePixelRatioF();
+    const QSize half = deviceSize(size(), ratio);
+    if (buffer_.size() == QSize(half.width(), 2 * half.height()) && buffer_.devicePixelRatio() == ratio)
         return;
+    backgroundSaved_ = false;
     if (width() > 0 && height() > 0) {
-        buffer_ = QImage(width(), 2 * height(), QImage::Format_RGB32);
+        buffer_ = QImage(half.width(), 2 * half.height(), QImage::Format_RGB32);
+        buffer_.setDevicePixelRatio(ratio);
         buffer_.fill(Qt::black);
     } else {
         buffer_ = QImage();
@@ -324,8 +340,10 @@ void TMMBitmapRadioButton::mouseMoveEvent(QMouseEvent *event)
 
 void TMMBitmapRadioButton::saveBackground()
 {
-    const QRect lower(0, height(), width(), height());
     QPainter painter(&buffer_);
+    // The lower half begins at its first device row.
+    painter.translate(0, (buffer_.height() / 2) / buffer_.devicePixelRatio());
+    const QRect lower(0, 0, width(), height());
     QWidget *const parent = parentWidget();
     if (parent == nullptr) {
         painter.fillRect(lower, palette().brush(backgroundRole()));

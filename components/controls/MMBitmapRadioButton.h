@@ -75,7 +75,8 @@ public:
     // The frame of the glyph strip for a state; empty without a bitmap.
     TRect GetGlyphRect(TRadioState state) const;
 
-    // The off-screen image: the composed look above, the saved background below.
+    // The off-screen image: the composed look above, the saved background below, in the
+    // pixels of the screen the button is on.
     const QImage &Buffer() const { return buffer_; }
 
     // Tells clicked, then checks the button, so a handler still sees the old Checked.
@@ -125,6 +126,7 @@ protected:
 
 private:
     void saveBackground();
+    void sizeBuffer();
     void drawPlaceholder(QPainter &canvas) const;
     void drawCaption(QPainter &canvas, const TRect &rect, const QFont &font, const QColor &color) const;
     void trackPointer(bool over);

@@ -6,6 +6,7 @@
 #include "ScreenCursors.h"
 
 #include <QDir>
+#include <QGuiApplication>
 
 // The embedded files live in a static library; initialising them here keeps them in every
 // program that registers the cursors.
@@ -19,10 +20,14 @@ namespace brivmemo {
 namespace {
 
 // Read at the cursor's first use: most are never shown, and none is shown before the first paint.
+// By then the screens are known, and the cursor is made for the densest of them.
 void registerCursorFile(const QDir &directory, int number)
 {
     setScreenCursor(number,
-        [path = directory.filePath(QStringLiteral("%1.cur").arg(number))] { return loadCursorFile(path); });
+        [path = directory.filePath(QStringLiteral("%1.cur").arg(number)),
+            finer = directory.filePath(QStringLiteral("%1@3x.png").arg(number))] {
+            return loadCursorFile(path, finer, qApp->devicePixelRatio());
+        });
 }
 
 } // namespace

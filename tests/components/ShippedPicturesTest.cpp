@@ -4,6 +4,7 @@
 // that Qt reads with their hot spots and colour counts.
 #include "MMBmpLst.h"
 
+#include <QCryptographicHash>
 #include <QImage>
 #include <QSet>
 #include <cmath>
@@ -11,6 +12,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <map>
 
 using namespace brivmemo;
 
@@ -135,6 +137,79 @@ TEST(ShippedPictures, FacesLieOnWhiteAndDifferFromEachOtherAndFromTheBack)
     for (std::size_t i = 0; i < pictures.size(); ++i) {
         for (std::size_t j = i + 1; j < pictures.size(); ++j)
             EXPECT_GT(cardDifference(pictures[i], pictures[j]), 8.0) << i << " and " << j;
+    }
+}
+
+// The lists are the pictures at scale 1, byte for byte; finer pictures go beside them.
+TEST(ShippedPictures, ListStreamsKeepTheirBytes)
+{
+    const std::map<std::string, QByteArray> sha256 {
+        {"memo.mbml", "befa04c1c69f3ec31cded146b6651faf2449bc79d12a0eb8d270000a4f1c95a6"},
+        {"escolhe.mbml", "c2374fda46552130113ea31d70a82e7c6c62fa3708ad1b43432a4143f8a2fc4b"},
+        {"opcoes.mbml", "b2c0e881b47b41793775409e59b8991423540e8bab761acd62cf7334738eb2ba"}};
+    for (const auto &[name, expected] : sha256) {
+        const std::vector<std::uint8_t> bytes = readFile(name);
+        const QByteArray digest = QCryptographicHash::hash(
+            QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())), QCryptographicHash::Sha256);
+        EXPECT_EQ(digest.toHex(), expected) << name;
+    }
+}
+
+QImage readImage(const std::string &name)
+{
+    const std::vector<std::uint8_t> file = readFile(name);
+    return QImage::fromData(file.data(), static_cast<int>(file.size())).convertToFormat(QImage::Format_RGB32);
+}
+
+// Each fine companion shows what its picture shows: brought down to the card, it is as close to
+// that picture as the font's bitmaps and the vector drawings allow, and far from every other.
+TEST(ShippedPictures, EachCardHasAFineCompanionOfTheSameDrawing)
+{
+    const auto list = loadList("memo.mbml");
+    ASSERT_EQ(list->Count(), 21);
+    std::vector<QImage> companions;
+    for (int i = 0; i < 21; ++i) {
+        companions.push_back(readImage("fine/memo/" + std::to_string(i) + ".png"));
+        EXPECT_EQ(companions.back().size(), QSize(246, 246)) << i;
+    }
+    for (int i = 0; i < 21; ++i) {
+        const QImage picture = list->Bitmaps(i)->displayImage();
+        const double own = cardDifference(picture, companions[static_cast<std::size_t>(i)]);
+        EXPECT_LT(own, 15.0) << i;
+        for (int j = 0; j < 21; ++j) {
+            if (j != i) {
+                EXPECT_GT(cardDifference(picture, companions[static_cast<std::size_t>(j)]), own + 10.0)
+                    << i << " against " << j;
+            }
+        }
+    }
+}
+
+TEST(ShippedPictures, GlyphStripsAndTheAboutPictureHaveFineCompanionsOfTheSameDrawing)
+{
+    const auto gameType = loadList("escolhe.mbml");
+    const auto options = loadList("opcoes.mbml");
+    const std::vector<std::pair<QImage, std::string>> cases {
+        {gameType->Bitmaps(8)->displayImage(), "fine/escolhe/8.png"},
+        {gameType->Bitmaps(9)->displayImage(), "fine/escolhe/9.png"},
+        {options->Bitmaps(0)->displayImage(), "fine/opcoes/0.png"},
+        {options->Bitmaps(1)->displayImage(), "fine/opcoes/1.png"},
+        {readImage("about.bmp"), "fine/about.png"}};
+    for (const auto &[picture, companionName] : cases) {
+        const QImage companion = readImage(companionName);
+        EXPECT_EQ(companion.size(), picture.size() * 3) << companionName;
+        const QImage reduced
+            = companion.scaled(picture.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        double total = 0;
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = 0; x < picture.width(); ++x) {
+                const QRgb p = picture.pixel(x, y);
+                const QRgb q = reduced.pixel(x, y);
+                total += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q))
+                    + std::abs(qBlue(p) - qBlue(q));
+            }
+        }
+        EXPECT_LT(total / (picture.width() * picture.height() * 3.0), 12.0) << companionName;
     }
 }
 

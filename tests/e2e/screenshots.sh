@@ -3,8 +3,9 @@
 # Opens every window of the game under a virtual X server, the way a person reaches it, and
 # saves a picture of each into the artifact directory: the game-type dialog at start-up, a game
 # in progress, the options dialog, the help and the about window. The pictures in docs/ are
-# these. Each window must come up at its size and go away again, and the game must play.
-# Usage: screenshots.sh PROGRAM ARTIFACT_DIRECTORY
+# these. Each window must come up at its size and go away again, and the game must play. With
+# SCALE 2 the screen has twice the pixel density, and so do the pictures.
+# Usage: screenshots.sh PROGRAM ARTIFACT_DIRECTORY [SCALE]
 set -euo pipefail
 
 program=$1
@@ -12,6 +13,7 @@ artifacts=$2
 here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=x_session.sh
 source "$here/x_session.sh"
+x_session_scale=${3:-1}
 x_session_tools+=(identify compare)
 x_session_first_display=150
 enter_x_session "$artifacts" "$0" "$@"

@@ -4,11 +4,13 @@
 # looking at the cards of the main window.
 
 # What the calling script may set before it calls enter_x_session: the tools it needs, the
-# first display number xvfb-run tries (its own default when empty), and a command that the
-# script's run inside the server is started under.
+# first display number xvfb-run tries (its own default when empty), a command that the
+# script's run inside the server is started under, and the screen's scale: 2 runs the program
+# on a screen of twice the pixel density, where every window and card is twice as large.
 x_session_tools=(xvfb-run xdotool import)
 x_session_first_display=""
 x_session_runner=()
+x_session_scale=1
 
 # The start of every script: enter_x_session ARTIFACT_DIRECTORY SCRIPT ARGUMENTS...
 # Without one of the tools the test is skipped. Outside the server it makes the artifact
@@ -29,10 +31,14 @@ enter_x_session() {
   trap 'rm -rf "$x_session_workdir"' EXIT
   cd "$x_session_workdir" || exit 1
   if declare -F x_session_prepare > /dev/null; then x_session_prepare; fi
-  local display=()
+  local display=() screen="1024x768x24" scaled=()
   [ -z "$x_session_first_display" ] || display=(-n "$x_session_first_display")
-  "${x_session_runner[@]}" env BRIVMEMO_E2E_INSIDE_X=1 \
-    xvfb-run -a "${display[@]}" -s "-screen 0 1024x768x24" bash "$@"
+  if [ "$x_session_scale" != 1 ]; then
+    screen="$((1200 * x_session_scale))x$((800 * x_session_scale))x24"
+    scaled=(QT_SCALE_FACTOR="$x_session_scale")
+  fi
+  "${x_session_runner[@]}" env BRIVMEMO_E2E_INSIDE_X=1 "${scaled[@]}" \
+    xvfb-run -a "${display[@]}" -s "-screen 0 $screen" bash "$@"
   if declare -F x_session_check > /dev/null; then x_session_check; fi
   exit 0
 }
@@ -56,11 +62,11 @@ window_height() {
   xdotool getwindowgeometry "$1" | sed -n 's/.*Geometry: [0-9]*x\([0-9]*\).*/\1/p'
 }
 
-# The visible window with this title and, when given, this width.
+# The visible window with this title and, when given, this width (before the screen's scale).
 window_of() {
   local title=$1 width=${2:-} id
   for id in $(xdotool search --onlyvisible --name "^$title\$" 2> /dev/null); do
-    if [ -z "$width" ] || [ "$(window_width "$id")" = "$width" ]; then
+    if [ -z "$width" ] || [ "$(window_width "$id")" = "$((width * x_session_scale))" ]; then
       echo "$id"
       return 0
     fi
@@ -97,7 +103,8 @@ export QT_QPA_PLATFORM=xcb
 export LSAN_OPTIONS="suppressions=$(dirname "${BASH_SOURCE[0]}")/lsan.supp:print_suppressions=0"
 
 # The card grid of the main window: the client area is 800 x 534 under the menu bar, the card
-# panel starts at (38, -8) in it, and each card is 82 pixels square.
+# panel starts at (38, -8) in it, and each card is 82 pixels square; all of it times the
+# screen's scale on the screen.
 readonly card_lefts=(16 102 190 277 364 451 539 626)
 readonly card_tops=(20 106 192 278 364)
 main_window=""
@@ -106,26 +113,27 @@ menu_bar_height=0
 # Remembers the main window, for the card helpers below.
 use_main_window() {
   main_window=$1
-  menu_bar_height=$(($(window_height "$main_window") - 534))
+  menu_bar_height=$(($(window_height "$main_window") - 534 * x_session_scale))
 }
 
 # The top-left corner of place 1..40 in the main window, as "x y".
 card_corner() {
-  local place=$(($1 - 1))
-  echo "$((38 + card_lefts[place % 8])) $((menu_bar_height - 8 + card_tops[place / 8]))"
+  local place=$(($1 - 1)) s=$x_session_scale
+  echo "$(((38 + card_lefts[place % 8]) * s)) $((menu_bar_height + (card_tops[place / 8] - 8) * s))"
 }
 
 click_card() {
   local x y
   read -r x y <<< "$(card_corner "$1")"
-  xdotool mousemove --window "$main_window" $((x + 41)) $((y + 41)) click 1
+  xdotool mousemove --window "$main_window" $((x + 41 * x_session_scale)) $((y + 41 * x_session_scale)) click 1
 }
 
 # Saves what place 1..40 shows on the screen into a picture file.
 capture_card() {
   local x y
   read -r x y <<< "$(card_corner "$1")"
-  import -window "$main_window" -crop "82x82+$x+$y" +repage "$2"
+  local side=$((82 * x_session_scale))
+  import -window "$main_window" -crop "${side}x${side}+$x+$y" +repage "$2"
 }
 
 # The number of pixels in which two pictures of the same size differ.
