@@ -49,8 +49,8 @@ public:
     void SetAlignment(TLeftRight alignment);
 
     bool Checked() const { return checked_; }
-    // Checking clears Checked on every other radio button of the same parent, whose
-    // checkedChanged comes first.
+    // Checking clears Checked on every other radio button of the same parent; those buttons
+    // tell checkedChanged before this one does.
     void SetChecked(bool checked);
 
     // The caption begins (left-justified) or ends (right-justified) this far from the glyph.
