@@ -168,8 +168,9 @@ card_changed_from() {
 play_one_move() {
   click_card 1
   wait_until cards_look_different 1 8 || fail "place 1 did not turn face up"
-  click_card 2
-  wait_until cards_look_different 2 8 || fail "place 2 did not turn face up"
+  # Place 1 stays face up until a second card ends the move. Place 2 is not caught face up: at
+  # the fast speed the move may end before a busy machine takes a screenshot.
   capture_card 1 face_up.png
+  click_card 2
   wait_until card_changed_from 1 face_up.png || fail "the move was never ended"
 }
