@@ -342,7 +342,8 @@ void TMMBitmapRadioButton::saveBackground()
 {
     QPainter painter(&buffer_);
     // The lower half begins at its first device row.
-    painter.translate(0, (buffer_.height() / 2) / buffer_.devicePixelRatio());
+    const int firstLowerRow = buffer_.height() / 2;
+    painter.translate(0, firstLowerRow / buffer_.devicePixelRatio());
     const QRect lower(0, 0, width(), height());
     QWidget *const parent = parentWidget();
     if (parent == nullptr) {
