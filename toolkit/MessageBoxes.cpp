@@ -2,9 +2,12 @@
 #include "MessageBoxes.h"
 
 #include "ApplicationTitle.h"
+#include "MaximisingRefusal.h"
+#include "TransientParent.h"
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <utility>
 
@@ -18,8 +21,19 @@ MessageBoxHook &hook()
     return value;
 }
 
+QPointer<QWidget> &owner()
+{
+    static QPointer<QWidget> value;
+    return value;
+}
+
 void prepare(QMessageBox &box, QMessageBox::Icon icon, const QString &caption, const QString &text)
 {
+    // Qt names a widget parent, the active window, as the box's transient parent too; a box
+    // shown while no window is active is named the owner's.
+    if (box.parentWidget() == nullptr && owner() != nullptr)
+        keepTransientFor(box, *owner());
+    refuseMaximising(box);
     box.setIcon(icon);
     box.setWindowTitle(caption);
     // Messages are shown as they are written, never read as markup.
@@ -79,6 +93,11 @@ void showErrorBox(const QString &text)
 MessageBoxHook setMessageBoxHook(MessageBoxHook newHook)
 {
     return std::exchange(hook(), std::move(newHook));
+}
+
+void setMessageBoxOwner(QWidget *newOwner)
+{
+    owner() = newOwner;
 }
 
 } // namespace brivmemo

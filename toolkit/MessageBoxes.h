@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The program's three message boxes: the confirmation box for questions, the plain box for
-// results and the standard error box for failures. Each is modal over the active window.
+// results and the standard error box for failures. Each is modal over the active window, or
+// over the owner window when no window is active.
 #pragma once
 
 #include <QString>
@@ -8,6 +9,7 @@
 
 class QAbstractButton;
 class QMessageBox;
+class QWidget;
 
 namespace brivmemo {
 
@@ -28,5 +30,10 @@ using MessageBoxHook = std::function<QAbstractButton *(QMessageBox &box)>;
 
 // Returns the hook that was set before.
 MessageBoxHook setMessageBoxHook(MessageBoxHook hook);
+
+// The window that the boxes belong to while no window of the program is active, as on a
+// Wayland desktop that has not given the program the keyboard yet. The boxes forget it when it
+// is destroyed.
+void setMessageBoxOwner(QWidget *owner);
 
 } // namespace brivmemo

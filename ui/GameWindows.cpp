@@ -3,15 +3,20 @@
 
 #include "About.h"
 #include "ApplicationTitle.h"
+#include "MaximisingRefusal.h"
+#include "MessageBoxes.h"
 #include "ProgramCursors.h"
+#include "TransientParent.h"
 #include "UHelp.h"
 #include "Uescolhe.h"
 #include "Uopcoes.h"
 #include "memo.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QStyle>
 #include <QStyleFactory>
+#include <initializer_list>
 
 void setUpApplication()
 {
@@ -35,6 +40,16 @@ TGameWindows::TGameWindows()
     f_sobre = f_sobre_.get();
     frmAjuda_ = std::make_unique<TfrmAjuda>();
     frmAjuda = frmAjuda_.get();
+
+    // The windows keep the sizes they are designed with, also where the window system offers
+    // to maximise them; the dialogs and the boxes belong to the main window.
+    brivmemo::refuseMaximising(*form1_);
+    for (QDialog *const dialog :
+        std::initializer_list<QDialog *> {frmEscolhe, frmOpcoes, f_sobre, frmAjuda}) {
+        brivmemo::refuseMaximising(*dialog);
+        brivmemo::keepTransientFor(*dialog, *form1_);
+    }
+    brivmemo::setMessageBoxOwner(form1_.get());
 }
 
 TGameWindows::~TGameWindows()

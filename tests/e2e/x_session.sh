@@ -1,7 +1,10 @@
 # SPDX-License-Identifier: MIT
 # Sourced by the end-to-end scripts, which run themselves again inside a virtual X server:
-# entering that server, bounded waits, finding the program's windows by title and width, and
-# looking at the cards of the main window.
+# entering that server, finding the program's windows by title and width, and looking at the
+# cards of the main window.
+
+# shellcheck source=e2e_common.sh
+source "$(dirname "${BASH_SOURCE[0]}")/e2e_common.sh"
 
 # What the calling script may set before it calls enter_x_session: the tools it needs, the
 # first display number xvfb-run tries (its own default when empty), a command that the
@@ -43,17 +46,6 @@ enter_x_session() {
   exit 0
 }
 
-# Polls until the command succeeds, for at most 30 seconds.
-wait_until() {
-  local _
-  for _ in $(seq 300); do
-    if "$@"; then return 0; fi
-    sleep 0.1
-  done
-  echo "timed out waiting for: $*" >&2
-  return 1
-}
-
 window_width() {
   xdotool getwindowgeometry "$1" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p'
 }
@@ -92,15 +84,7 @@ another_window_of() {
 # Without a window manager nothing gives a window the focus but us.
 focus() { xdotool windowfocus --sync "$1"; }
 
-fail() {
-  echo "FAILED: $*" >&2
-  exit 1
-}
-
-# The program is built with AddressSanitizer in the test tree. Qt, fontconfig and the X
-# libraries keep allocations until exit; the suppressions name only those libraries.
 export QT_QPA_PLATFORM=xcb
-export LSAN_OPTIONS="suppressions=$(dirname "${BASH_SOURCE[0]}")/lsan.supp:print_suppressions=0"
 
 # The card grid of the main window: the client area is 800 x 534 under the menu bar, the card
 # panel starts at (38, -8) in it, and each card is 82 pixels square; all of it times the

@@ -125,7 +125,10 @@ void showAndActivate(TForm1 &form, const std::function<void(QWidget &)> &insideG
 void activate(QWidget &window)
 {
     window.activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+    // Not QTest::qWaitForWindowActive: a native window counts as active while one of its
+    // transient children has the focus, as a dialog that was just hidden may keep it here.
+    EXPECT_TRUE(
+        QTest::qWaitFor([&window] { return QGuiApplication::focusWindow() == window.windowHandle(); }));
 }
 
 } // namespace brivmemo::test

@@ -8,11 +8,13 @@
 #include "Globais.h"
 #include "memo.h"
 
+#include <QCloseEvent>
 #include <QEventLoop>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QTimer>
+#include <QWindow>
 
 namespace brivmemo::test {
 namespace {
@@ -110,8 +112,9 @@ TEST_F(UescolheTest, OkDealsANewGameOfTheChosenTypeAndShowsPlayerTwo)
     EXPECT_TRUE(boxes.shown().empty());
 }
 
-// The ways of leaving without OK. The bare title bar offers no close button, but the window
-// system may still ask the dialog to close.
+// The ways of leaving without OK. The bare title bar offers no close button on X11, but the
+// window system may still ask the dialog to close, and Wayland decorations draw a close button
+// on every window: that request reaches the dialog through its native window.
 struct WayOut {
     const char *name;
     void (*leave)(TfrmEscolhe &);
@@ -169,7 +172,10 @@ TEST_P(GameTypeWayOutTest, AfterStartUpClosesWithoutAQuestionAndLeavesTheGameAlo
 INSTANTIATE_TEST_SUITE_P(UescolheTest, GameTypeWayOutTest,
     ::testing::Values(WayOut {"SecondButton", [](TfrmEscolhe &dialog) { dialog.cmdSair->click(); }},
         WayOut {"Esc", [](TfrmEscolhe &dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); }},
-        WayOut {"WindowSystemClose", [](TfrmEscolhe &dialog) { dialog.close(); }}));
+        WayOut {"WindowSystemClose", [](TfrmEscolhe &dialog) {
+                    QCloseEvent request;
+                    QCoreApplication::sendEvent(dialog.windowHandle(), &request);
+                }}));
 
 // accept() is no button of the dialog, but Qt code may call it: it must ask, as the second
 // button does, once that button has been pressed at start-up, and close quietly afterwards.

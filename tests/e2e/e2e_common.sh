@@ -1,0 +1,23 @@
+# SPDX-License-Identifier: MIT
+# Sourced by the end-to-end scripts, under X or Wayland: bounded waits, failures and the
+# sanitizer options for the program.
+
+# Polls until the command succeeds, for at most 30 seconds.
+wait_until() {
+  local _
+  for _ in $(seq 300); do
+    if "$@"; then return 0; fi
+    sleep 0.1
+  done
+  echo "timed out waiting for: $*" >&2
+  return 1
+}
+
+fail() {
+  echo "FAILED: $*" >&2
+  exit 1
+}
+
+# The program is built with AddressSanitizer in the test tree. Qt, fontconfig and the window
+# system's libraries keep allocations until exit; the suppressions name only those libraries.
+export LSAN_OPTIONS="suppressions=$(dirname "${BASH_SOURCE[0]}")/lsan.supp:print_suppressions=0"
