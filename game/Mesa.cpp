@@ -49,6 +49,7 @@ void TMesa::Mostra_Todos()
         setCardImage(*carta, lugar.Valor);
         lugar.Fechada = false;
     }
+    observer().allCardsShown();
 }
 
 void TMesa::turnFaceUp(TControleCarta &carta)
@@ -57,6 +58,7 @@ void TMesa::turnFaceUp(TControleCarta &carta)
     setCardImage(carta, lugar.Valor);
     lugar.Fechada = false;
     ++CartasViradas;
+    observer().cardTurnedUp(carta.Tag());
 }
 
 void TMesa::startMoveTimer()
@@ -67,6 +69,12 @@ void TMesa::startMoveTimer()
 int TMesa::animationTime()
 {
     return Config.Velocidade > 0 ? Config.Velocidade : speedTime(AnimationSpeed::Normal);
+}
+
+GameObserver &TMesa::observer() const
+{
+    static GameObserver nobody;
+    return observer_ != nullptr ? *observer_ : nobody;
 }
 
 } // namespace brivmemo

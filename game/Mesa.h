@@ -4,6 +4,7 @@
 // the main window inherits the engine and implements them, so the routines are its methods.
 #pragma once
 
+#include "GameObserver.h"
 #include "Globais.h"
 #include "JanelaJogo.h"
 
@@ -28,6 +29,10 @@ public:
     // Locks the board and turns every card face up, the pairs already taken included.
     void Mostra_Todos();
 
+    // The listener told of the game's events; none is told when it is null. It must outlive
+    // the engine or be replaced first.
+    void setObserver(GameObserver *observer) { observer_ = observer; }
+
     TTabuleiro Tabuleiro;
     TTabuleiro BuffComp; // what the computer has seen and taken
     std::int32_t CartasViradas = 0;
@@ -45,6 +50,10 @@ protected:
     // Config.Velocidade, or the Normal speed's time when the settings hold 0 or less,
     // which would otherwise leave the move unfinished and the board locked.
     static int animationTime();
+    GameObserver &observer() const;
+
+private:
+    GameObserver *observer_ = nullptr;
 };
 
 } // namespace brivmemo

@@ -49,6 +49,7 @@ void TMotorJogo::Inic_Jogo()
         setBarMaximum(barra, PontosDoJogo);
         setBarPosition(barra, 0);
     }
+    observer().gameDealt();
 }
 
 void TMotorJogo::image1Click(TControleCarta &Sender)
@@ -78,6 +79,7 @@ void TMotorJogo::Vira_Carta(TControleCarta &Carta)
     setCardImage(Carta, 0);
     Tabuleiro.Cartas[Carta.Tag()].Fechada = true;
     --CartasViradas;
+    observer().cardTurnedDown(Carta.Tag());
 }
 
 void TMotorJogo::Esconde_Carta(TControleCarta &Carta)
@@ -85,11 +87,14 @@ void TMotorJogo::Esconde_Carta(TControleCarta &Carta)
     setCardImage(Carta, 0);
     Tabuleiro.Cartas[Carta.Tag()].Fechada = true;
     setCardVisible(Carta, false);
+    observer().cardRemoved(Carta.Tag());
 }
 
 void TMotorJogo::Testa_Cartas()
 {
-    if (Tabuleiro.Cartas[Carta1->Tag()].Valor == Tabuleiro.Cartas[Carta2->Tag()].Valor) {
+    const int jogador = JogadorAtual == &Jogador1 ? 1 : 2;
+    const bool par = Tabuleiro.Cartas[Carta1->Tag()].Valor == Tabuleiro.Cartas[Carta2->Tag()].Valor;
+    if (par) {
         for (TControleCarta *carta : {Carta1, Carta2}) {
             Esconde_Carta(*carta);
             BuffComp.Cartas[carta->Tag()].Retirada = true;
@@ -111,6 +116,7 @@ void TMotorJogo::Testa_Cartas()
         JogadorAtual = &Jogador1;
         showTurn(Jogador1);
     }
+    observer().moveScored(par, jogador);
 }
 
 void TMotorJogo::tmMarcaJogadaTimer()
@@ -128,6 +134,7 @@ void TMotorJogo::tmMarcaJogadaTimer()
     showScores();
 
     if (Tab_Vazio(Tabuleiro)) {
+        observer().gameOver();
         showResult(resultText());
         Ocupado = true;
         setTimerInterval(0);

@@ -7,6 +7,7 @@
 #include "CardSetSwitcher.h"
 #include "ErrorBox.h"
 #include "ExtrasPreferences.h"
+#include "GameEvents.h"
 #include "MessageBoxes.h"
 #include "StartupDialogGate.h"
 #include "Uescolhe.h"
@@ -24,8 +25,9 @@ public:
         : QObject(&form)
         , switcher_(form)
         , startupDialog_(new StartupDialogGate(*this, form, *frmEscolhe))
+        , events_(new GameEvents(form))
+        , menu_(new CardSetMenu(*this, form, switcher_))
     {
-        new CardSetMenu(*this, form, switcher_);
         runAfterFirstPaint(form, guarded([this] { showKeptCardSet(); }));
     }
 
@@ -48,6 +50,8 @@ private:
 
     CardSetSwitcher switcher_;
     StartupDialogGate *startupDialog_;
+    GameEvents *events_;
+    CardSetMenu *menu_;
 };
 
 } // namespace

@@ -28,4 +28,16 @@ void keepCardSet(const QString &folderName)
     preferences.setValue(cardSetKey(), folderName);
 }
 
+bool keptSwitch(const QString &key, bool byDefault)
+{
+    const QSettings preferences(cardset::extrasPreferencesFile(), QSettings::IniFormat);
+    return preferences.value(key, byDefault).toBool();
+}
+
+void keepSwitch(const QString &key, bool on)
+{
+    QSettings preferences(cardset::extrasPreferencesFile(), QSettings::IniFormat);
+    preferences.setValue(key, on);
+}
+
 } // namespace brivmemo::extras

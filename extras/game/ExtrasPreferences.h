@@ -11,4 +11,8 @@ namespace brivmemo::extras {
 QString keptCardSet();
 void keepCardSet(const QString &folderName);
 
+// A switch of the extras, on or off, under its key; byDefault until the player first sets it.
+bool keptSwitch(const QString &key, bool byDefault);
+void keepSwitch(const QString &key, bool on);
+
 } // namespace brivmemo::extras
