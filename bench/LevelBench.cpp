@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
-// Complete games of each computer level against a human who never forgets a card: how often
-// the computer wins, draws and loses, and how many whole games the engine plays per second.
+// Complete games of each computer level against a greedy human who plays first: one who never
+// forgets a card, and one who forgets each card it remembers with a fixed probability after
+// every move. How often the computer wins, draws and loses, and how many whole games the engine
+// plays per second.
 #include "FakeGameWindow.h"
+#include "ForgetfulPlayer.h"
 #include "PerfectMemoryPlayer.h"
 #include "Random.h"
 
@@ -13,7 +16,9 @@ using brivmemo::ComandoNivel;
 using brivmemo::Jogador1;
 using brivmemo::Jogador2;
 
-void completeGames(benchmark::State &state, ComandoNivel level)
+constexpr double MinSeconds = 2.0;
+
+void completeGames(benchmark::State &state, ComandoNivel level, brivmemo::testing::GreedyPlayer &human)
 {
     brivmemo::resetGlobais();
     brivmemo::Config = brivmemo::defaultConfig();
@@ -21,7 +26,6 @@ void completeGames(benchmark::State &state, ComandoNivel level)
     brivmemo::setRandomSeed(1);
     brivmemo::testing::FakeGameWindow window;
     window.checkLevel(level);
-    brivmemo::testing::PerfectMemoryPlayer human;
     double games = 0;
     double wins = 0;
     double draws = 0;
@@ -45,9 +49,32 @@ void completeGames(benchmark::State &state, ComandoNivel level)
     state.counters["computer_losses"] = (games - wins - draws) / games;
 }
 
-BENCHMARK_CAPTURE(completeGames, Beginner, ComandoNivel::mnPrin)->MinTime(2.0);
-BENCHMARK_CAPTURE(completeGames, Intermediate, ComandoNivel::mnInter)->MinTime(2.0);
-BENCHMARK_CAPTURE(completeGames, Wizard, ComandoNivel::mnMagico)->MinTime(2.0);
+void perfectMemory(benchmark::State &state, ComandoNivel level)
+{
+    brivmemo::testing::PerfectMemoryPlayer human;
+    completeGames(state, level, human);
+}
+
+// The argument is the probability of forgetting a card after a move, in thousandths.
+void forgetful(benchmark::State &state, ComandoNivel level)
+{
+    brivmemo::testing::ForgetfulPlayer human(static_cast<double>(state.range(0)) / 1000.0, 1);
+    completeGames(state, level, human);
+}
+
+void forgettingRates(benchmark::internal::Benchmark *benchmark)
+{
+    benchmark->ArgName("forget_per_mille")->MinTime(MinSeconds);
+    for (const int perMille : {0, 20, 50, 100, 200})
+        benchmark->Arg(perMille);
+}
+
+BENCHMARK_CAPTURE(perfectMemory, Beginner, ComandoNivel::mnPrin)->MinTime(MinSeconds);
+BENCHMARK_CAPTURE(perfectMemory, Intermediate, ComandoNivel::mnInter)->MinTime(MinSeconds);
+BENCHMARK_CAPTURE(perfectMemory, Wizard, ComandoNivel::mnMagico)->MinTime(MinSeconds);
+BENCHMARK_CAPTURE(forgetful, Beginner, ComandoNivel::mnPrin)->Apply(forgettingRates);
+BENCHMARK_CAPTURE(forgetful, Intermediate, ComandoNivel::mnInter)->Apply(forgettingRates);
+BENCHMARK_CAPTURE(forgetful, Wizard, ComandoNivel::mnMagico)->Apply(forgettingRates);
 
 } // namespace
 
