@@ -9,8 +9,8 @@
 namespace brivmemo::statistics {
 
 // Renames the file to "<file>.damaged-YYYYMMDD-HHMMSS" in local time, with "-2", "-3", ... added
-// when that name is taken; a rollback journal beside it goes along, so that it is never applied
-// to the fresh file. Returns the new path. Throws StatisticsError when the file cannot be moved.
+// when that name is taken. Returns the new path. Throws StatisticsError when the file cannot be
+// moved.
 QString setAsideDamaged(const QString &path, const QDateTime &now);
 
 } // namespace brivmemo::statistics
