@@ -4,6 +4,7 @@
 #include "Extras.h"
 #include "ExtrasPaths.h"
 #include "GameWindowsFixture.h"
+#include "Globais.h"
 #include "StatisticsStore.h"
 #include "StatisticsTestSupport.h"
 #include "TargetedPlayer.h"
@@ -16,6 +17,7 @@
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPaintEvent>
 #include <QPushButton>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -149,22 +151,36 @@ TEST_F(StatisticsWindowTest, ADamagedFileIsToldOnceTheGameTypeIsChosen)
     ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
     damaged.write(QByteArray("not statistics ").repeated(100));
     damaged.close();
-    std::vector<bool> overTheGameTypeDialog;
+    // The game-type dialog of the start is open, or yet to come, until its OK clears the flag.
+    std::vector<bool> beforeTheGameTypeIsChosen;
     MessageBoxHook recording;
     recording = setMessageBoxHook([&](QMessageBox &box) {
-        overTheGameTypeDialog.push_back(frmEscolhe->isVisible());
+        beforeTheGameTypeIsChosen.push_back(PrimeiraVez || frmEscolhe->isVisible());
         return recording(box);
     });
 
-    start();
+    createWindows();
+    extras::installExtras(form());
+    // The window is first painted while the game-type dialog of the start is open, as a window
+    // system may do; the offscreen platform does not paint a window under a modal one, so the
+    // paint is sent to it.
+    const auto setAside = [&file] {
+        return QDir(QFileInfo(file).absolutePath())
+            .entryList({QStringLiteral("statistics.sqlite.damaged-*")}, QDir::Files);
+    };
+    showAndActivate(form(), [this, &setAside](QWidget &) {
+        QPaintEvent paint(form().rect());
+        QCoreApplication::sendEvent(&form(), &paint);
+        processPendingEvents();
+        EXPECT_EQ(setAside().size(), 1) << "not opened at the first paint";
+        frmEscolhe->cmdOK->click();
+    });
     processPendingEvents();
     setMessageBoxHook(recording);
-    const QStringList setAside = QDir(QFileInfo(file).absolutePath())
-                                     .entryList({QStringLiteral("statistics.sqlite.damaged-*")}, QDir::Files);
-    ASSERT_EQ(setAside.size(), 1);
+    ASSERT_EQ(setAside().size(), 1);
     ASSERT_EQ(errorTexts().size(), 1U);
-    EXPECT_TRUE(errorTexts()[0].contains(setAside[0])) << errorTexts()[0].toStdString();
-    EXPECT_EQ(overTheGameTypeDialog, std::vector<bool> {false});
+    EXPECT_TRUE(errorTexts()[0].contains(setAside()[0])) << errorTexts()[0].toStdString();
+    EXPECT_EQ(beforeTheGameTypeIsChosen, std::vector<bool> {false});
     play({20, 0});
     EXPECT_EQ(gamesInTheFile(), 1U);
 }
