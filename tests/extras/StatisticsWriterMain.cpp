@@ -7,7 +7,7 @@
 
 #include <QCoreApplication>
 #include <QStringList>
-#include <cstdio>
+#include <iostream>
 
 namespace {
 
@@ -49,7 +49,7 @@ int main(int argc, char **argv)
     const QCoreApplication application(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() < 2) {
-        std::fputs("usage: statistics_writer FILE [COUNT]\n", stderr);
+        std::cerr << "usage: statistics_writer FILE [COUNT]\n";
         return 2;
     }
     const int count = arguments.value(2).toInt();
@@ -59,11 +59,10 @@ int main(int argc, char **argv)
         store.open(arguments[1], start);
         for (int number = 0; count == 0 || number < count; ++number) {
             store.record(sampleGame(number, start));
-            std::printf("%d\n", number);
-            std::fflush(stdout);
+            std::cout << number << std::endl;
         }
     } catch (const StatisticsError &error) {
-        std::fprintf(stderr, "%s\n", error.what());
+        std::cerr << error.what() << '\n';
         return 1;
     }
     return 0;
