@@ -50,4 +50,10 @@ QString extrasPreferencesFile()
         .filePath(ProgramFolder + QStringLiteral("/extras.ini"));
 }
 
+QString statisticsFile()
+{
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
+        .filePath(ProgramFolder + QStringLiteral("/statistics.sqlite"));
+}
+
 } // namespace brivmemo::cardset

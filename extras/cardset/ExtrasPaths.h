@@ -17,5 +17,7 @@ QString userCardSetFolder();
 QStringList cardSetSearchFolders();
 // "<user config>/brivmemo/extras.ini": the extras' preferences.
 QString extrasPreferencesFile();
+// "<user data>/brivmemo/statistics.sqlite": the games played to their end.
+QString statisticsFile();
 
 } // namespace brivmemo::cardset

@@ -8,6 +8,7 @@
 #include "ErrorBox.h"
 #include "ExtrasPreferences.h"
 #include "GameEvents.h"
+#include "GameStatistics.h"
 #include "MessageBoxes.h"
 #include "StartupDialogGate.h"
 #include "Uescolhe.h"
@@ -28,6 +29,7 @@ public:
         , events_(new GameEvents(form))
         , menu_(new CardSetMenu(*this, form, switcher_))
     {
+        new GameStatistics(*this, form, menu_->extrasMenu(), *events_, *startupDialog_);
         runAfterFirstPaint(form, guarded([this] { showKeptCardSet(); }));
     }
 

@@ -21,6 +21,7 @@ TEST(ExtrasPathsTest, FollowTheXdgFolders)
         QStringList({home + "/brivmemo/card-sets", dir.path() + "/one/brivmemo/card-sets",
             dir.path() + "/two/brivmemo/card-sets"}));
     EXPECT_EQ(extrasPreferencesFile(), config + "/brivmemo/extras.ini");
+    EXPECT_EQ(statisticsFile(), home + "/brivmemo/statistics.sqlite");
 }
 
 } // namespace
