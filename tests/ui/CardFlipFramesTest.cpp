@@ -127,6 +127,11 @@ struct TableChange {
     std::function<void(const FlippingTable &)> change;
 };
 
+void PrintTo(const TableChange &change, std::ostream *out)
+{
+    *out << change.name;
+}
+
 class CardFlipEndTest : public CardFlipFramesTest, public ::testing::WithParamInterface<TableChange> { };
 
 TEST_P(CardFlipEndTest, EndsEveryFlipAtOnce)

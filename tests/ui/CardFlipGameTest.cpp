@@ -76,10 +76,12 @@ protected:
         });
         TableMemory memory(form);
         const auto turn = [&](int place) {
-            clock_.advance(pace.betweenClicks);
             table.clickThroughWindow(place);
-            memory.observe();
             mostOverlaysShown = std::max(mostOverlaysShown, table.shownOverlays().size());
+            // Frames drawn before the state is noted, so that a flip that touched the move's
+            // hold time or the board lock would show in it.
+            clock_.advance(pace.betweenClicks);
+            memory.observe();
             note("turned " + std::to_string(form.CartasViradas) + (Ocupado ? " locked" : " open") + " timer "
                 + std::to_string(form.tmMarcaJogada->isActive() ? form.tmMarcaJogada->Interval() : 0));
         };
