@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: MIT
+// What one frame of a card's flip costs next to a plain repaint of the same card, in one run:
+// the frame fills the table under the card and draws the narrowed picture over it, the plain
+// repaint copies the card's scaled picture. Both are timed in alternating batches, so that a
+// change of the machine's load falls on both alike; the ratio is the figure to watch.
+#include "CardFlipOverlay.h"
+#include "FakeAnimationClock.h"
+#include "Figure.h"
+#include "ListResource.h"
+#include "MMBitmapList.h"
+#include "MMBitmapListImage.h"
+
+#include <QImage>
+#include <QWidget>
+#include <benchmark/benchmark.h>
+#include <chrono>
+
+namespace {
+
+using namespace brivmemo;
+using namespace std::chrono_literals;
+
+constexpr int RendersPerBatch = 50;
+
+class FlippingCard {
+public:
+    FlippingCard()
+        : card_(new TMMBitmapListImage(&table_))
+    {
+        loadBitmapListResource(list_, QStringLiteral(":/memo.mbml"));
+        table_.resize(718, 456);
+        table_.setAutoFillBackground(true);
+        card_->setGeometry(16, 20, 82, 82);
+        card_->SetBitmapList(&list_);
+        card_->SetBitmapIndex(1);
+        overlay_ = new extras::CardFlipOverlay(*card_, 0, extras::CardFlipOverlay::Motion::Flip, clock_);
+        // A third of the way through, while the card back narrows.
+        clock_.moveOn(40ms);
+    }
+
+    // Microseconds per render of a batch.
+    double timeBatch(QWidget &widget)
+    {
+        const auto start = std::chrono::steady_clock::now();
+        for (int i = 0; i < RendersPerBatch; ++i) {
+            widget.render(&target_);
+            benchmark::DoNotOptimize(target_.constBits());
+        }
+        const std::chrono::duration<double, std::micro> taken = std::chrono::steady_clock::now() - start;
+        return taken.count() / RendersPerBatch;
+    }
+
+    QWidget &card() { return *card_; }
+    QWidget &overlay() { return *overlay_; }
+
+private:
+    test::FakeAnimationClock clock_;
+    TMMBitmapList list_;
+    QWidget table_;
+    TMMBitmapListImage *card_;
+    extras::CardFlipOverlay *overlay_ = nullptr;
+    QImage target_ {82, 82, QImage::Format_RGB32};
+};
+
+void BM_FlipFrameAgainstPlainRepaint(benchmark::State &state)
+{
+    FlippingCard card;
+    std::vector<double> plain;
+    std::vector<double> flip;
+    for (auto _ : state) {
+        plain.push_back(card.timeBatch(card.card()));
+        flip.push_back(card.timeBatch(card.overlay()));
+    }
+    state.counters["plain_us"] = median(plain);
+    state.counters["flip_frame_us"] = median(flip);
+    state.counters["ratio"] = median(flip) / median(plain);
+}
+BENCHMARK(BM_FlipFrameAgainstPlainRepaint)->Unit(benchmark::kMicrosecond);
+
+} // namespace
