@@ -67,7 +67,7 @@ void BM_FlipFrameAgainstPlainRepaint(benchmark::State &state)
     FlippingCard card;
     std::vector<double> plain;
     std::vector<double> flip;
-    for (auto _ : state) {
+    while (state.KeepRunning()) {
         plain.push_back(card.timeBatch(card.card()));
         flip.push_back(card.timeBatch(card.overlay()));
     }
