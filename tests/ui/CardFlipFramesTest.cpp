@@ -10,6 +10,7 @@
 #include "Timer.h"
 #include "memo.h"
 
+#include <QAccessible>
 #include <functional>
 #include <optional>
 
@@ -120,6 +121,27 @@ TEST_F(CardFlipFramesTest, LetsAPairFadeIntoTheTable)
     clock.advance(75ms);
     EXPECT_TRUE(table->shownOverlays().empty());
     EXPECT_EQ(pictureColumns(table->shownAt(1)), 0);
+}
+
+// What a screen reader can reach from the window, depth first.
+void collectAccessible(QAccessibleInterface &from, std::vector<QObject *> &reached)
+{
+    reached.push_back(from.object());
+    for (int i = 0; i < from.childCount(); ++i) {
+        if (QAccessibleInterface *child = from.child(i))
+            collectAccessible(*child, reached);
+    }
+}
+
+TEST_F(CardFlipFramesTest, IsNotSeenByAccessibility)
+{
+    start();
+    table->clickThroughWindow(1);
+    const QObject *overlay = &onlyOverlay();
+    std::vector<QObject *> reached;
+    collectAccessible(*QAccessible::queryAccessibleInterface(&table->form()), reached);
+    EXPECT_NE(std::find(reached.begin(), reached.end(), &table->form().image(1)), reached.end());
+    EXPECT_EQ(std::find(reached.begin(), reached.end(), overlay), reached.end());
 }
 
 struct TableChange {

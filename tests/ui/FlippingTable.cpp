@@ -35,7 +35,7 @@ FlippingTable::FlippingTable(
 std::vector<extras::CardFlipOverlay *> FlippingTable::shownOverlays() const
 {
     std::vector<extras::CardFlipOverlay *> shown;
-    for (extras::CardFlipOverlay *overlay : form().PnBaralho->findChildren<extras::CardFlipOverlay *>()) {
+    for (extras::CardFlipOverlay *overlay : form().findChildren<extras::CardFlipOverlay *>()) {
         if (overlay->isVisible())
             shown.push_back(overlay);
     }

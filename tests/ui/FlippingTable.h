@@ -30,7 +30,7 @@ public:
     extras::GameEvents &events() const { return *events_; }
     QAction &flipItem() const { return *flipItem_; }
 
-    // The overlays lying over the table now.
+    // The overlays shown in the window now.
     std::vector<extras::CardFlipOverlay *> shownOverlays() const;
     // A press and release of the left button over the middle of the card, given to the window
     // as the window system gives it, so that it reaches whatever lies there.
