@@ -2,6 +2,7 @@
 #include "Extras.h"
 
 #include "AfterFirstPaint.h"
+#include "CardFlipper.h"
 #include "CardSetError.h"
 #include "CardSetMenu.h"
 #include "CardSetSwitcher.h"
@@ -29,6 +30,7 @@ public:
         , events_(new GameEvents(form))
         , menu_(new CardSetMenu(*this, form, switcher_))
     {
+        new CardFlipper(*this, form, menu_->extrasMenu(), *events_);
         new GameStatistics(*this, form, menu_->extrasMenu(), *events_, *startupDialog_);
         runAfterFirstPaint(form, guarded([this] { showKeptCardSet(); }));
     }

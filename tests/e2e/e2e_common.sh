@@ -13,6 +13,13 @@ wait_until() {
   return 1
 }
 
+# Writes the extras' preferences into the configuration folder given: cards turn without the
+# flip, so that the screen shows a card's new picture as soon as the card has it.
+turn_off_card_flip() {
+  mkdir -p "$1/brivmemo"
+  printf '[General]\nFlipCards=false\n' > "$1/brivmemo/extras.ini"
+}
+
 fail() {
   echo "FAILED: $*" >&2
   exit 1

@@ -51,6 +51,7 @@ wait_until test -S "$runtime/$socket" || { cat weston.log; fail "Weston did not 
 
 export XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=$socket
 # The player's own data and preferences stay out of the test.
+turn_off_card_flip "$workdir/config"
 XDG_CONFIG_HOME=$workdir/config XDG_DATA_HOME=$workdir/data QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=1 \
   "$program" > program.log 2>&1 &
 program_pid=$!

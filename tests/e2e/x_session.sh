@@ -33,6 +33,9 @@ enter_x_session() {
   x_session_workdir=$(mktemp -d)
   trap 'rm -rf "$x_session_workdir"' EXIT
   cd "$x_session_workdir" || exit 1
+  # The player's own preferences stay out of the test.
+  export XDG_CONFIG_HOME=$PWD/xdg-config-home
+  turn_off_card_flip "$XDG_CONFIG_HOME"
   if declare -F x_session_prepare > /dev/null; then x_session_prepare; fi
   local display=() screen="1024x768x24" scaled=()
   [ -z "$x_session_first_display" ] || display=(-n "$x_session_first_display")

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QPointer>
+#include <QSettings>
 #include <QTest>
 #include <QTimer>
 
@@ -38,6 +39,10 @@ void GameWindowsTest::SetUp()
         (directory_.filePath(QStringLiteral("xdg-data-dir-1")) + u':'
             + directory_.filePath(QStringLiteral("xdg-data-dir-2")))
             .toLocal8Bit());
+    // Cards show their new pictures at once, unless a test is about the flip and turns it on.
+    QSettings(
+        directory_.filePath(QStringLiteral("xdg-config-home/brivmemo/extras.ini")), QSettings::IniFormat)
+        .setValue(QStringLiteral("FlipCards"), false);
     resetGlobais();
     PediuSair = false;
     setUpApplication();

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // A test fixture that starts the game as the program does, without its message loop: the
 // application set up, then the five windows created in their order, in a fresh temporary
-// working directory (where the settings file lives), with the XDG folders pointed into it and
-// with every message box answered by a recorder. Modal dialogs are driven from inside their own
-// loop with whenModal.
+// working directory (where the settings file lives), with the XDG folders pointed into it, the
+// card flip of the extras off, and every message box answered by a recorder. Modal dialogs are
+// driven from inside their own loop with whenModal.
 #pragma once
 
 #include "../components/MessageBoxTestSupport.h"
