@@ -8,12 +8,15 @@
 #include "ErrorBox.h"
 #include "ExtrasPreferences.h"
 #include "GameEvents.h"
+#include "GameSounds.h"
 #include "MessageBoxes.h"
+#include "SoundEffects.h"
 #include "StartupDialogGate.h"
 #include "Uescolhe.h"
 #include "memo.h"
 
 #include <QObject>
+#include <memory>
 
 namespace brivmemo::extras {
 
@@ -28,6 +31,7 @@ public:
         , events_(new GameEvents(form))
         , menu_(new CardSetMenu(*this, form, switcher_))
     {
+        new GameSounds(*this, form, menu_->extrasMenu(), *events_, std::make_unique<sound::SoundEffects>());
         runAfterFirstPaint(form, guarded([this] { showKeptCardSet(); }));
     }
 
