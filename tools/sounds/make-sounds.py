@@ -83,10 +83,6 @@ def render(length, notes):
             tone = math.sin(phase) + 0.25 * math.sin(2 * phase)
             samples[first + i] += loudness * envelope(t, note_length, decay) * tone
     loudest = max(abs(s) for s in samples)
-    # The whole sound fades out over its last milliseconds, so overlapping notes end at zero too.
-    fade = round(RELEASE * RATE)
-    for i in range(fade):
-        samples[frames - 1 - i] *= i / fade
     return [round(32767 * PEAK * s / loudest) for s in samples]
 
 
