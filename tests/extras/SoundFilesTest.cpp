@@ -70,6 +70,7 @@ INSTANTIATE_TEST_SUITE_P(Sounds, SoundFileTest,
 TEST(SoundFilesTest, AreOnePerSound)
 {
     std::vector<QString> files;
+    files.reserve(sound::AllSounds.size());
     for (const Sound sound : sound::AllSounds)
         files.push_back(sound::soundFile(sound));
     std::sort(files.begin(), files.end());
