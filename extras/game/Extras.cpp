@@ -9,13 +9,16 @@
 #include "ErrorBox.h"
 #include "ExtrasPreferences.h"
 #include "GameEvents.h"
+#include "GameSounds.h"
 #include "GameStatistics.h"
 #include "MessageBoxes.h"
+#include "SoundEffects.h"
 #include "StartupDialogGate.h"
 #include "Uescolhe.h"
 #include "memo.h"
 
 #include <QObject>
+#include <memory>
 
 namespace brivmemo::extras {
 
@@ -31,6 +34,7 @@ public:
         , menu_(new CardSetMenu(*this, form, switcher_))
     {
         new CardFlipper(*this, form, menu_->extrasMenu(), *events_);
+        new GameSounds(*this, form, menu_->extrasMenu(), *events_, std::make_unique<sound::SoundEffects>());
         new GameStatistics(*this, form, menu_->extrasMenu(), *events_, *startupDialog_);
         runAfterFirstPaint(form, guarded([this] { showKeptCardSet(); }));
     }

@@ -6,6 +6,8 @@
 #include "CardSetLimits.h"
 #include "Extras.h"
 #include "ExtrasPaths.h"
+#include "ExtrasPreferences.h"
+#include "GameSounds.h"
 #include "ListResource.h"
 #include "MMBitmapList.h"
 #include "MMBitmapListImage.h"
@@ -98,6 +100,9 @@ void ExtrasTest::SetUp()
 {
     GameWindowsTest::SetUp();
     setCardFaceNames(builtInCardFaceNames());
+    // The sounds would play on the desktop of whoever runs the tests; tests of the sounds
+    // turn them on themselves.
+    extras::keepSwitch(QString::fromLatin1(extras::SoundSwitchKey), false);
 }
 
 void ExtrasTest::TearDown()
