@@ -53,7 +53,7 @@ QString chooseLanguage(const QStringList &uiLanguages, const QStringList &transl
 {
     for (QString wanted : uiLanguages) {
         wanted.replace(QLatin1Char('-'), QLatin1Char('_'));
-        const QString language = languageOf(wanted);
+        QString language = languageOf(wanted);
         if (language == QLatin1String("en"))
             return {};
         if (translated.contains(wanted))
