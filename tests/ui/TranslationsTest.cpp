@@ -9,10 +9,12 @@
 #include "GameWindowsFixture.h"
 #include "Globais.h"
 #include "TranslatedLanguages.h"
+#include "UHelp.h"
 #include "WindowTexts.h"
 #include "memo.h"
 
 #include <QCoreApplication>
+#include <QPlainTextEdit>
 #include <gtest/gtest.h>
 #include <map>
 
@@ -127,6 +129,26 @@ TEST_P(InEachLanguage, TheBoxesSpeakTheLanguage)
         EXPECT_EQ(boxes.shown().back().text, text);
     }
     EXPECT_EQ(boxes.shown().size(), 1 + results.size());
+}
+
+// Three headings 31 blanks in, paragraphs 10 blanks in, three level lines marked "->"; the
+// lines may be as many as the language needs.
+TEST_P(InEachLanguage, TheHelpKeepsItsLayout)
+{
+    const QStringList lines = frmAjuda->Memtexto->toPlainText().split(u'\n');
+    int headings = 0;
+    int levels = 0;
+    for (const QString &line : lines) {
+        const auto blanks = line.size() - line.trimmed().size();
+        EXPECT_TRUE(line.isEmpty() || blanks == 0 || blanks == 10 || blanks == 31) << line.toStdString();
+        if (blanks == 31) {
+            ++headings;
+            EXPECT_EQ(line, line.toUpper()) << line.toStdString();
+        }
+        levels += line.startsWith(QStringLiteral("          -> ")) ? 1 : 0;
+    }
+    EXPECT_EQ(headings, 3);
+    EXPECT_EQ(levels, 3);
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, InEachLanguage, ShippedLanguages, languageName);
