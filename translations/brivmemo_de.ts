@@ -202,7 +202,7 @@
     </message>
     <message>
         <source>You have just beaten the computer, congratulations ! Show you are the best , beat him again.</source>
-        <translation>Du hast den Computer besiegt, herzlichen Glückwunsch! Zeig, dass du der Beste bist, und besiege ihn noch einmal.</translation>
+        <translation>Du hast den Computer besiegt, herzlichen Glückwunsch! Zeig, was du kannst, und besiege ihn noch einmal.</translation>
     </message>
     <message>
         <source>The computer has just  beaten you .Try again !</source>

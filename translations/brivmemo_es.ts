@@ -202,7 +202,7 @@
     </message>
     <message>
         <source>You have just beaten the computer, congratulations ! Show you are the best , beat him again.</source>
-        <translation>¡Has vencido al ordenador, enhorabuena! Demuestra que eres el mejor y vuelve a ganarle.</translation>
+        <translation>¡Has vencido al ordenador, enhorabuena! Demuestra lo que sabes hacer y vuelve a ganarle.</translation>
     </message>
     <message>
         <source>The computer has just  beaten you .Try again !</source>

@@ -202,7 +202,7 @@
     </message>
     <message>
         <source>You have just beaten the computer, congratulations ! Show you are the best , beat him again.</source>
-        <translation>Tu as battu l&apos;ordinateur, bravo ! Montre que tu es le meilleur et bats-le encore une fois.</translation>
+        <translation>Tu as battu l&apos;ordinateur, bravo ! Montre ce que tu sais faire et bats-le encore une fois.</translation>
     </message>
     <message>
         <source>The computer has just  beaten you .Try again !</source>

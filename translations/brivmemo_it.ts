@@ -202,7 +202,7 @@
     </message>
     <message>
         <source>You have just beaten the computer, congratulations ! Show you are the best , beat him again.</source>
-        <translation>Hai battuto il computer, complimenti! Dimostra di essere il migliore e battilo ancora.</translation>
+        <translation>Hai battuto il computer, complimenti! Fagli vedere di cosa sei capace e battilo ancora.</translation>
     </message>
     <message>
         <source>The computer has just  beaten you .Try again !</source>

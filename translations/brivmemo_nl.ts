@@ -237,7 +237,7 @@
     </message>
     <message>
         <source>face down</source>
-        <translation>omgedraaid</translation>
+        <translation>dicht</translation>
     </message>
     <message>
         <source>row %1, column %2, %3</source>

@@ -202,7 +202,7 @@
     </message>
     <message>
         <source>You have just beaten the computer, congratulations ! Show you are the best , beat him again.</source>
-        <translation>Pokonałeś komputer, gratulacje! Pokaż, że jesteś najlepszy, i pokonaj go jeszcze raz.</translation>
+        <translation>Komputer pokonany, gratulacje! Pokaż jeszcze raz, na co cię stać, i znowu go pokonaj.</translation>
     </message>
     <message>
         <source>The computer has just  beaten you .Try again !</source>

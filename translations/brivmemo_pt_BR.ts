@@ -202,7 +202,7 @@
     </message>
     <message>
         <source>You have just beaten the computer, congratulations ! Show you are the best , beat him again.</source>
-        <translation>Você venceu o computador, parabéns! Mostre que você é o melhor e vença-o de novo.</translation>
+        <translation>Você venceu o computador, parabéns! Mostre do que você é capaz e vença-o de novo.</translation>
     </message>
     <message>
         <source>The computer has just  beaten you .Try again !</source>
