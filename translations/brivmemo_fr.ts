@@ -126,10 +126,12 @@
     <name>TForm1</name>
     <message>
         <source>Player 1 </source>
+        <extracomment>The box of player 1&apos;s name, mistakes and points; the caption ends with a blank.</extracomment>
         <translation>Joueur 1 </translation>
     </message>
     <message>
         <source>Name :</source>
+        <extracomment>&quot;Name :&quot;, &quot;Mistakes :&quot; and &quot;Points :&quot; stand left of the player&apos;s values, in about 48 pixels.</extracomment>
         <translation>Nom :</translation>
     </message>
     <message>
@@ -186,6 +188,7 @@
     </message>
     <message>
         <source>Brivosta Vire &amp;Help</source>
+        <extracomment>Brivosta Vire is the program&apos;s name, kept as it is.</extracomment>
         <translation>&amp;Aide de Brivosta Vire</translation>
     </message>
     <message>
@@ -387,6 +390,7 @@ des joueurs, puis confirme ton choix avec OK.
     </message>
     <message>
         <source>HUMAN x &amp;COMPUTER</source>
+        <extracomment>Its letter may be the same as that of &quot;&amp;Close&quot;, as in English: the radio button takes it first.</extracomment>
         <translation>HUMAIN x O&amp;RDINATEUR</translation>
     </message>
     <message>

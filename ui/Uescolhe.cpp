@@ -61,6 +61,7 @@ std::vector<TComponentStateHolder *> TfrmEscolhe::createControls()
 
     rabHumano = createDialogRadioButton(*GroupBox1, "rabHumano", tr("&HUMAN x HUMAN"), {27, 38, 158, 20});
     rabHumano->SetChecked(true);
+    //: Its letter may be the same as that of "&Close", as in English: the radio button takes it first.
     rabComputador
         = createDialogRadioButton(*GroupBox1, "rabComputador", tr("HUMAN x &COMPUTER"), {28, 68, 181, 20});
 

@@ -143,9 +143,11 @@ QLabel *TForm1::addLabel(QWidget *parent, const char *name, const QString &text,
 
 void TForm1::createPlayerBoxes()
 {
+    //: The box of player 1's name, mistakes and points; the caption ends with a blank.
     grbJg1 = new QGroupBox(tr("Player 1 "), centralWidget());
     grbJg1->setObjectName(QStringLiteral("grbJg1"));
     grbJg1->setGeometry(33, 453, 307, 73);
+    //: "Name :", "Mistakes :" and "Points :" stand left of the player's values, in about 48 pixels.
     Label1 = addLabel(grbJg1, "Label1", tr("Name :"), 16, 17);
     lblJogador1 = addLabel(grbJg1, "lblJogador1", QStringLiteral("Jogador1"), 67, 17);
     Label5 = addLabel(grbJg1, "Label5", tr("Mistakes :"), 16, 34);
@@ -225,6 +227,7 @@ void TForm1::createMainMenu()
     mnAjuda = menuBar()->addMenu(tr("&Help"));
     mnAjuda->setObjectName(QStringLiteral("mnAjuda"));
     AjudadoMemo1 = addMenuItem(
+        //: Brivosta Vire is the program's name, kept as it is.
         *mnAjuda, "AjudadoMemo1", tr("Brivosta Vire &Help"), handler(&TForm1::AjudadoMemo1Click));
     AjudadoMemo1->setShortcut(KeyAjuda);
     AjudadoMemo1->setIcon(lazyIcon([] { return iconInFinerSizes(QStringLiteral(":/icons/help-item.png")); }));
