@@ -5,6 +5,7 @@
 #pragma once
 
 #include "Colors.h"
+#include "Resultado.h"
 
 #include <span>
 #include <string>
@@ -45,6 +46,8 @@ public:
     virtual void setLabelText(Rotulo label, std::string_view text) = 0;
     virtual std::string labelText(Rotulo label) const = 0;
     virtual void setLabelColor(Rotulo label, TColor color) = 0;
+    // lblJogador2 names the computer, in the player's language.
+    virtual void showComputerAsPlayer2() = 0;
 
     virtual void setBarMaximum(Barra bar, int maximum) = 0;
     virtual void setBarPosition(Barra bar, int position) = 0;
@@ -56,9 +59,9 @@ public:
     // Exactly one level command is checked.
     virtual bool isLevelChecked(ComandoNivel level) const = 0;
 
-    // A modal message box with the application title as caption, no icon and one OK button;
-    // returns when it is dismissed. The timer keeps running while it is open.
-    virtual void showResult(std::string_view text) = 0;
+    // Tells the result in a modal message box with the application title as caption, no icon
+    // and one OK button; returns when it is dismissed. The timer keeps running while it is open.
+    virtual void showResult(const TResultado &resultado) = 0;
 };
 
 } // namespace brivmemo

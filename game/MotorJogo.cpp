@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "MotorJogo.h"
 
+#include <utility>
+
 namespace brivmemo {
 namespace {
 
@@ -43,7 +45,7 @@ void TMotorJogo::Inic_Jogo()
         setLabelText(Rotulo::lblJogador2, nameText(Config.Nome2));
     } else {
         Jogador2.Tipo = 2;
-        setLabelText(Rotulo::lblJogador2, "Computer");
+        showComputerAsPlayer2();
     }
     for (const Barra barra : {Barra::pgbJg1, Barra::pgbJg2}) {
         setBarMaximum(barra, PontosDoJogo);
@@ -135,7 +137,7 @@ void TMotorJogo::tmMarcaJogadaTimer()
 
     if (Tab_Vazio(Tabuleiro)) {
         observer().gameOver();
-        showResult(resultText());
+        showResult(resultado());
         Ocupado = true;
         setTimerInterval(0);
         return;
@@ -173,22 +175,18 @@ void TMotorJogo::showScores()
     setLabelText(Rotulo::lblJogadas2, std::to_string(Jogador2.Erros));
 }
 
-std::string TMotorJogo::resultText() const
+TResultado TMotorJogo::resultado() const
 {
-    const bool contraComputador = Jogador2.Tipo == 2;
     if (Jogador1.Pontos == Jogador2.Pontos)
-        return "Draw. Try again.";
+        return {Resultado::Empate, {}, {}};
     const bool venceu1 = Jogador1.Pontos > Jogador2.Pontos;
-    if (contraComputador) {
-        return venceu1
-            ? "You have just beaten the computer, congratulations ! Show you are the best , beat him again."
-            : "The computer has just  beaten you .Try again !";
-    }
-    const std::string nome1 = labelText(Rotulo::lblJogador1);
-    const std::string nome2 = labelText(Rotulo::lblJogador2);
-    const std::string &vencedor = venceu1 ? nome1 : nome2;
-    const std::string &perdedor = venceu1 ? nome2 : nome1;
-    return "Congratulations " + vencedor + " you won. " + perdedor + " do not give up, try again.";
+    if (Jogador2.Tipo == 2)
+        return {venceu1 ? Resultado::ComputadorVencido : Resultado::ComputadorVenceu, {}, {}};
+    std::string nome1 = labelText(Rotulo::lblJogador1);
+    std::string nome2 = labelText(Rotulo::lblJogador2);
+    if (!venceu1)
+        std::swap(nome1, nome2);
+    return {Resultado::JogadorVenceu, std::move(nome1), std::move(nome2)};
 }
 
 } // namespace brivmemo

@@ -6,8 +6,6 @@
 
 #include "Computador.h"
 
-#include <string>
-
 namespace brivmemo {
 
 class TMotorJogo : public TComputador {
@@ -32,7 +30,7 @@ public:
 private:
     void showTurn(const TJogador &jogador);
     void showScores();
-    std::string resultText() const;
+    TResultado resultado() const;
 };
 
 } // namespace brivmemo

@@ -20,7 +20,7 @@ if [ ! -f "$database" ]; then
 fi
 
 checked=('game/*.cpp' 'toolkit/*.cpp' 'components/*.cpp' 'ui/*.cpp' 'extras/*.cpp' 'resources/*.cpp'
-  'tools/cardset/*.cpp' main.cpp)
+  'translations/*.cpp' 'tools/cardset/*.cpp' main.cpp)
 baseline="$(cat scripts/lint-baseline)"
 if [ "${1:-}" = --all ] || ! git cat-file -e "$baseline^{commit}" 2>/dev/null ||
   ! git diff --quiet "$baseline" -- .clang-tidy; then

@@ -7,6 +7,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config python3
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-multimedia-dev libgl-dev libqt6sql6-sqlite
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev liblz4-dev zlib1g-dev
   clang libclang-rt-14-dev clang-format clang-tidy
   xvfb xauth xdotool imagemagick x11-utils

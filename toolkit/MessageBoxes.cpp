@@ -6,6 +6,7 @@
 #include "TransientParent.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -72,9 +73,11 @@ void showWithOkButton(QMessageBox::Icon icon, const QString &caption, const QStr
 bool confirm(const QString &text)
 {
     QMessageBox box(QApplication::activeWindow());
-    prepare(box, QMessageBox::Question, QStringLiteral("Confirm"), text);
-    QPushButton *const yes = box.addButton(QStringLiteral("&Yes"), QMessageBox::YesRole);
-    QPushButton *const no = box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
+    prepare(box, QMessageBox::Question, QCoreApplication::translate("MessageBoxes", "Confirm"), text);
+    QPushButton *const yes
+        = box.addButton(QCoreApplication::translate("MessageBoxes", "&Yes"), QMessageBox::YesRole);
+    QPushButton *const no
+        = box.addButton(QCoreApplication::translate("MessageBoxes", "&No"), QMessageBox::NoRole);
     box.setDefaultButton(yes);
     box.setEscapeButton(no);
     return answer(box) == yes;

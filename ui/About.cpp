@@ -33,12 +33,14 @@ QString readmeAddress()
 
 QString aboutText()
 {
-    return QStringLiteral("A game of memory for one or two players:\n"
-                          "find the twenty pairs among forty cards,\n"
-                          "against a friend or against the computer.\n"
-                          "\n"
-                          "Version " BRIVMEMO_VERSION "\n"
-                          "Free software under the MIT licence.");
+    //: Five short centred lines; %1 is the version number.
+    return Tf_sobre::tr("A game of memory for one or two players:\n"
+                        "find the twenty pairs among forty cards,\n"
+                        "against a friend or against the computer.\n"
+                        "\n"
+                        "Version %1\n"
+                        "Free software under the MIT licence.")
+        .arg(QStringLiteral(BRIVMEMO_VERSION));
 }
 
 QFont panelFont()
@@ -79,7 +81,7 @@ Tf_sobre::Tf_sobre(QWidget *parent)
             | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("f_sobre"));
-    setWindowTitle(QStringLiteral("About Brivosta Memory Game"));
+    setWindowTitle(tr("About Brivosta Memory Game"));
     setBackgroundRole(QPalette::Button);
     setFont(windowFont());
     setFixedSize(334, 304);
@@ -89,7 +91,7 @@ Tf_sobre::Tf_sobre(QWidget *parent)
     PageControl1->setGeometry(0, 0, 334, 259);
     TabSheet1 = new QWidget;
     TabSheet1->setObjectName(QStringLiteral("TabSheet1"));
-    PageControl1->addTab(TabSheet1, QStringLiteral("About"));
+    PageControl1->addTab(TabSheet1, tr("About"));
 
     Panel1 = createPanel(*TabSheet1, "Panel1");
     Panel1->setColor(clBlack);
@@ -133,7 +135,7 @@ Tf_sobre::Tf_sobre(QWidget *parent)
     Panel3 = createPanel(*this, "Panel3");
     Panel3->setGeometry(0, 259, 334, 45);
 
-    BitBtn1 = new QPushButton(okIcon(), QStringLiteral("OK"), Panel3);
+    BitBtn1 = new QPushButton(okIcon(), tr("OK"), Panel3);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setGeometry(246, 11, 75, 25);
     BitBtn1->setDefault(true);

@@ -3,6 +3,7 @@
 
 #include "GameWindows.h"
 #include "MessageBoxes.h"
+#include "Translations.h"
 #include "memo.h"
 
 #include <QApplication>
@@ -11,6 +12,7 @@
 int runGame(int &argc, char **argv, const std::function<void(QWidget &mainWindow)> &beforeFirstShow)
 {
     QApplication application(argc, argv);
+    brivmemo::followDesktopLanguage();
     setUpApplication();
     try {
         const TGameWindows windows;

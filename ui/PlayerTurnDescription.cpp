@@ -27,5 +27,5 @@ bool PlayerTurnDescription::eventFilter(QObject *, QEvent *event)
 void PlayerTurnDescription::describe()
 {
     const bool turn = name_.palette().color(QPalette::WindowText) == brivmemo::toQColor(brivmemo::CorDaVez);
-    box_.setAccessibleDescription(QString::fromLatin1(turn ? Turn : NoTurn));
+    box_.setAccessibleDescription(tr(turn ? Turn : NoTurn));
 }

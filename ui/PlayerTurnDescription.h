@@ -13,8 +13,8 @@ class PlayerTurnDescription : public QObject {
     Q_OBJECT
 
 public:
-    static constexpr const char *Turn = "It is this player's turn";
-    static constexpr const char *NoTurn = "It is the other player's turn";
+    static constexpr const char *Turn = QT_TR_NOOP("It is this player's turn");
+    static constexpr const char *NoTurn = QT_TR_NOOP("It is the other player's turn");
 
     // Belongs to the box.
     PlayerTurnDescription(QGroupBox &box, QLabel &name);

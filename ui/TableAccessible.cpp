@@ -32,7 +32,7 @@ void TableAccessible::describe(
 QString TableAccessible::text(QAccessible::Text t) const
 {
     if (t == QAccessible::Name)
-        return QStringLiteral("Card table");
+        return tr("Card table");
     return QAccessibleWidget::text(t);
 }
 

@@ -6,9 +6,12 @@
 #include "TableKeyboard.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QPointer>
 
 class TableAccessible : public QAccessibleWidget {
+    Q_DECLARE_TR_FUNCTIONS(TableAccessible)
+
 public:
     TableAccessible(QWidget &table, const TableKeyboard::Places &places, const TableKeyboard *keyboard);
 

@@ -28,9 +28,9 @@ QString TablePlaceAccessible::placeState() const
 {
     const TMMBitmapListImage &place = card();
     if (place.isHidden())
-        return QStringLiteral("taken");
+        return tr("taken");
     if (place.BitmapIndex() == 0)
-        return QStringLiteral("face down");
+        return tr("face down");
     return cardFaceName(place.BitmapIndex());
 }
 
@@ -39,10 +39,11 @@ QString TablePlaceAccessible::text(QAccessible::Text t) const
     if (t != QAccessible::Name)
         return QAccessibleWidget::text(t);
     const int index = card().Tag() - 1;
-    return QStringLiteral("row %1, column %2, %3")
-        .arg(index / TableColumns + 1)
-        .arg(index % TableColumns + 1)
-        .arg(placeState());
+    //: The accessible name of a card place: its row and column on the table, then what lies there
+    //: ("face down", "taken" or the name of the card's picture).
+    return tr("row %1, column %2, %3")
+        .arg(QString::number(index / TableColumns + 1), QString::number(index % TableColumns + 1),
+            placeState());
 }
 
 QAccessible::Role TablePlaceAccessible::role() const

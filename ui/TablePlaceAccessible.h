@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QPointer>
 
 class TableKeyboard;
@@ -15,6 +16,8 @@ class TMMBitmapListImage;
 } // namespace brivmemo
 
 class TablePlaceAccessible : public QAccessibleWidget {
+    Q_DECLARE_TR_FUNCTIONS(TablePlaceAccessible)
+
 public:
     // The keyboard, when there is one, tells which place has the focus.
     TablePlaceAccessible(brivmemo::TMMBitmapListImage &card, const TableKeyboard *keyboard);

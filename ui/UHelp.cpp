@@ -20,7 +20,9 @@ namespace {
 
 // Wrapped by hand for a window about eighty characters wide: paragraphs start ten blanks in,
 // headings thirty-one.
-const char *const HelpText = R"(                               PLAYING THE GAME
+//: Keep the layout: headings start 31 blanks in, paragraphs 10 blanks, level lines "          -> ";
+//: wrap lines by hand at about 80 characters. Use as many lines as the language needs.
+const char *const HelpText = QT_TRANSLATE_NOOP("TfrmAjuda", R"(                               PLAYING THE GAME
 
           Brivosta Memory Game is played against the computer or against a
 friend. The object of the game is to match more cards than the other player.
@@ -60,7 +62,7 @@ players, then confirm your choices with OK.
 
           Press F5 to show all cards.
 
-          Press Alt+F4 to end the program.)";
+          Press Alt+F4 to end the program.)");
 
 QFont titleFont()
 {
@@ -78,7 +80,7 @@ TfrmAjuda::TfrmAjuda(QWidget *parent)
             | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("frmAjuda"));
-    setWindowTitle(QStringLiteral("Help"));
+    setWindowTitle(tr("Help"));
     setWindowIcon(lazyIcon([] { return iconInFinerSizes(QStringLiteral(":/icons/help.png")); }));
     setBackgroundRole(QPalette::Button);
     setFont(windowFont());
@@ -92,9 +94,9 @@ TfrmAjuda::TfrmAjuda(QWidget *parent)
     Memtexto->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memtexto->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memtexto->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    Memtexto->setPlainText(QString::fromLatin1(HelpText));
+    Memtexto->setPlainText(tr(HelpText));
 
-    Label1 = new QLabel(QStringLiteral("Welcome to Brivosta Memory Game Help"), this);
+    Label1 = new QLabel(tr("Welcome to Brivosta Memory Game Help"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setFont(titleFont());
     QPalette blueText = Label1->palette();
@@ -108,8 +110,8 @@ TfrmAjuda::TfrmAjuda(QWidget *parent)
 
     // The window is opened only later.
     BitBtn1 = new QPushButton(
-        lazyIcon([] { return QApplication::style()->standardIcon(QStyle::SP_DialogOkButton); }),
-        QStringLiteral("&OK"), this);
+        lazyIcon([] { return QApplication::style()->standardIcon(QStyle::SP_DialogOkButton); }), tr("&OK"),
+        this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setGeometry(380, 381, 75, 25);
     BitBtn1->setDefault(true);

@@ -55,22 +55,22 @@ TfrmEscolhe::TfrmEscolhe(QWidget *parent)
 
 std::vector<TComponentStateHolder *> TfrmEscolhe::createControls()
 {
-    GroupBox1 = new QGroupBox(QStringLiteral("How would you like to play ?"), this);
+    GroupBox1 = new QGroupBox(tr("How would you like to play ?"), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     GroupBox1->setGeometry(7, 5, 233, 120);
 
-    rabHumano = createDialogRadioButton(
-        *GroupBox1, "rabHumano", QStringLiteral("&HUMAN x HUMAN"), {27, 38, 158, 20});
+    rabHumano = createDialogRadioButton(*GroupBox1, "rabHumano", tr("&HUMAN x HUMAN"), {27, 38, 158, 20});
     rabHumano->SetChecked(true);
-    rabComputador = createDialogRadioButton(
-        *GroupBox1, "rabComputador", QStringLiteral("HUMAN x &COMPUTER"), {28, 68, 181, 20});
+    //: Its letter may be the same as that of "&Close", as in English: the radio button takes it first.
+    rabComputador
+        = createDialogRadioButton(*GroupBox1, "rabComputador", tr("HUMAN x &COMPUTER"), {28, 68, 181, 20});
 
-    cmdOK = new QPushButton(QStringLiteral("&Ok"), this);
+    cmdOK = new QPushButton(tr("&Ok"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setGeometry(249, 12, 70, 27);
     cmdOK->setDefault(true);
 
-    cmdSair = new QPushButton(QStringLiteral("E&xit"), this);
+    cmdSair = new QPushButton(tr("E&xit"), this);
     cmdSair->setObjectName(QStringLiteral("cmdSair"));
     cmdSair->setGeometry(249, 46, 70, 27);
     return {rabHumano, rabComputador};
@@ -84,7 +84,7 @@ void TfrmEscolhe::ShowModal()
 
 void TfrmEscolhe::FormActivate()
 {
-    cmdSair->setText(PrimeiraVez ? QStringLiteral("E&xit") : QStringLiteral("&Close"));
+    cmdSair->setText(PrimeiraVez ? tr("E&xit") : tr("&Close"));
 }
 
 void TfrmEscolhe::cmdOKClick()
@@ -97,7 +97,7 @@ void TfrmEscolhe::cmdOKClick()
         Form1->setLabelText(Rotulo::lblJogador2, nameText(Config.Nome2));
     } else {
         Jogador2.Tipo = 2;
-        Form1->setLabelText(Rotulo::lblJogador2, "Computer");
+        Form1->showComputerAsPlayer2();
     }
     Close();
     Form1->Inic_Jogo();
@@ -121,7 +121,7 @@ bool TfrmEscolhe::FormClose()
 {
     if (!PediuSair || !PrimeiraVez)
         return true;
-    if (!confirm(QStringLiteral("Do you really want to exit ?")))
+    if (!confirm(tr("Do you really want to exit ?")))
         return false;
     // The dialog runs inside the main window's first activation, itself inside the program's
     // message loop: exit ends every running loop at once, while quit would first ask the main

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "Uopcoes.h"
 
+#include "Config.h"
 #include "DialogRadioButton.h"
 #include "ErrorBox.h"
 #include "Globais.h"
@@ -61,6 +62,12 @@ void storeName(QLineEdit &field, const QString &standIn, TNome &name)
     if (isBlank(field.text()))
         field.setText(standIn);
     setNameText(name, field.text().toStdString());
+    // The settings file holds names in the Windows-1252 code page, where a letter outside it
+    // is kept as "?": the field then shows the name as it is kept, not as it was typed. A longer
+    // name that the program put into the field stays whole there, as before.
+    const QString kept = QString::fromStdString(nameText(name));
+    if (kept != field.text().left(static_cast<qsizetype>(NameMaxLength)))
+        field.setText(kept);
 }
 
 } // namespace
@@ -71,7 +78,7 @@ TfrmOpcoes::TfrmOpcoes(QWidget *parent)
             | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("frmOpcoes"));
-    setWindowTitle(QStringLiteral("Options"));
+    setWindowTitle(tr("Options"));
     setBackgroundRole(QPalette::Button);
     setFont(windowFont());
     setFixedSize(307, 284);
@@ -92,33 +99,33 @@ TfrmOpcoes::TfrmOpcoes(QWidget *parent)
 
 std::vector<TComponentStateHolder *> TfrmOpcoes::createControls()
 {
-    GroupBox1 = new QGroupBox(QStringLiteral("&Animation Speed"), this);
+    GroupBox1 = new QGroupBox(tr("&Animation Speed"), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     GroupBox1->setGeometry(16, 17, 201, 112);
     GroupBox1->setFocusPolicy(Qt::TabFocus);
-    rabLenta = createDialogRadioButton(*GroupBox1, "rabLenta", QStringLiteral("&Slow"), {28, 23, 81, 20});
-    rabNormal = createDialogRadioButton(*GroupBox1, "rabNormal", QStringLiteral("&Normal"), {28, 48, 81, 20});
+    rabLenta = createDialogRadioButton(*GroupBox1, "rabLenta", tr("&Slow"), {28, 23, 81, 20});
+    rabNormal = createDialogRadioButton(*GroupBox1, "rabNormal", tr("&Normal"), {28, 48, 81, 20});
     rabNormal->SetChecked(true);
-    rabRapida = createDialogRadioButton(*GroupBox1, "rabRapida", QStringLiteral("&Fast"), {28, 77, 81, 20});
+    rabRapida = createDialogRadioButton(*GroupBox1, "rabRapida", tr("&Fast"), {28, 77, 81, 20});
 
-    GroupBox2 = new QGroupBox(QStringLiteral("&Player Names"), this);
+    GroupBox2 = new QGroupBox(tr("&Player Names"), this);
     GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
     GroupBox2->setGeometry(18, 141, 199, 134);
-    Label1 = createLabel(*GroupBox2, "Label1", QStringLiteral("Player 1"), 19);
+    Label1 = createLabel(*GroupBox2, "Label1", tr("Player 1"), 19);
     edtNomJog1 = createNameField(*GroupBox2, "edtNomJog1", QStringLiteral("Player 1"), 38);
-    Label2 = createLabel(*GroupBox2, "Label2", QStringLiteral("Player 2"), 66);
+    Label2 = createLabel(*GroupBox2, "Label2", tr("Player 2"), 66);
     edtNomJog2 = createNameField(*GroupBox2, "edtNomJog2", QStringLiteral("Player 2"), 84);
     // Only for accessibility tools, which name each field after its label: the labels have no
     // accelerator letter, so the keyboard is unchanged.
     Label1->setBuddy(edtNomJog1);
     Label2->setBuddy(edtNomJog2);
 
-    Button1 = new QPushButton(QStringLiteral("&Ok"), this);
+    Button1 = new QPushButton(tr("&Ok"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(231, 22, 70, 27);
     Button1->setDefault(true);
 
-    Button2 = new QPushButton(QStringLiteral("&Cancel"), this);
+    Button2 = new QPushButton(tr("&Cancel"), this);
     Button2->setObjectName(QStringLiteral("Button2"));
     Button2->setGeometry(231, 57, 70, 27);
     return {rabLenta, rabNormal, rabRapida};

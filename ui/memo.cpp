@@ -143,26 +143,28 @@ QLabel *TForm1::addLabel(QWidget *parent, const char *name, const QString &text,
 
 void TForm1::createPlayerBoxes()
 {
-    grbJg1 = new QGroupBox(QStringLiteral("Player 1 "), centralWidget());
+    //: The box of player 1's name, mistakes and points; the caption ends with a blank.
+    grbJg1 = new QGroupBox(tr("Player 1 "), centralWidget());
     grbJg1->setObjectName(QStringLiteral("grbJg1"));
     grbJg1->setGeometry(33, 453, 307, 73);
-    Label1 = addLabel(grbJg1, "Label1", QStringLiteral("Name :"), 16, 17);
+    //: "Name :", "Mistakes :" and "Points :" stand left of the player's values, in about 48 pixels.
+    Label1 = addLabel(grbJg1, "Label1", tr("Name :"), 16, 17);
     lblJogador1 = addLabel(grbJg1, "lblJogador1", QStringLiteral("Jogador1"), 67, 17);
-    Label5 = addLabel(grbJg1, "Label5", QStringLiteral("Mistakes :"), 16, 34);
+    Label5 = addLabel(grbJg1, "Label5", tr("Mistakes :"), 16, 34);
     lblJogadas1 = addLabel(grbJg1, "lblJogadas1", QStringLiteral("lblJogadas1"), 67, 34);
-    Label2 = addLabel(grbJg1, "Label2", QStringLiteral("Points :"), 16, 51);
+    Label2 = addLabel(grbJg1, "Label2", tr("Points :"), 16, 51);
     lblPtJg1 = addLabel(grbJg1, "lblPtJg1", QStringLiteral("lblPtJg1"), 67, 51);
     pgbJg1 = new QProgressBar(grbJg1);
     pgbJg1->setObjectName(QStringLiteral("pgbJg1"));
 
-    grbJg2 = new QGroupBox(QStringLiteral("Player 2 "), centralWidget());
+    grbJg2 = new QGroupBox(tr("Player 2 "), centralWidget());
     grbJg2->setObjectName(QStringLiteral("grbJg2"));
     grbJg2->setGeometry(454, 453, 307, 73);
-    Label3 = addLabel(grbJg2, "Label3", QStringLiteral("Name :"), 16, 16);
+    Label3 = addLabel(grbJg2, "Label3", tr("Name :"), 16, 16);
     lblJogador2 = addLabel(grbJg2, "lblJogador2", QStringLiteral("Jogador 2"), 64, 16);
-    Label6 = addLabel(grbJg2, "Label6", QStringLiteral("Mistakes :"), 17, 33);
+    Label6 = addLabel(grbJg2, "Label6", tr("Mistakes :"), 17, 33);
     lblJogadas2 = addLabel(grbJg2, "lblJogadas2", QStringLiteral("lblJogadas2"), 69, 33);
-    Label4 = addLabel(grbJg2, "Label4", QStringLiteral("Points :"), 16, 49);
+    Label4 = addLabel(grbJg2, "Label4", tr("Points :"), 16, 49);
     lblPtJg2 = addLabel(grbJg2, "lblPtJg2", QStringLiteral("lblPtJg2"), 69, 49);
     pgbJg2 = new QProgressBar(grbJg2);
     pgbJg2->setObjectName(QStringLiteral("pgbJg2"));
@@ -201,36 +203,36 @@ QAction *TForm1::addLevelItem(QMenu &menu, const char *name, const QString &capt
 void TForm1::createMainMenu()
 {
     menuBar()->setObjectName(QStringLiteral("mnPrincipal"));
-    mnJogo = menuBar()->addMenu(QStringLiteral("&Game"));
+    mnJogo = menuBar()->addMenu(tr("&Game"));
     mnJogo->setObjectName(QStringLiteral("mnJogo"));
-    Novo1 = addMenuItem(*mnJogo, "Novo1", QStringLiteral("&New  Game"), handler(&TForm1::Novo1Click));
+    Novo1 = addMenuItem(*mnJogo, "Novo1", tr("&New  Game"), handler(&TForm1::Novo1Click));
     Novo1->setShortcut(KeyNovo);
     addMenuSeparator(*mnJogo, "N1");
-    mnPrin = addLevelItem(*mnJogo, "mnPrin", QStringLiteral("&Beginner"), &TForm1::mnPrinClick);
-    mnInter = addLevelItem(*mnJogo, "mnInter", QStringLiteral("&Intermediate"), &TForm1::mnInterClick);
-    mnMagico = addLevelItem(*mnJogo, "mnMagico", QStringLiteral("&Wizard"), &TForm1::mnMagicoClick);
+    mnPrin = addLevelItem(*mnJogo, "mnPrin", tr("&Beginner"), &TForm1::mnPrinClick);
+    mnInter = addLevelItem(*mnJogo, "mnInter", tr("&Intermediate"), &TForm1::mnInterClick);
+    mnMagico = addLevelItem(*mnJogo, "mnMagico", tr("&Wizard"), &TForm1::mnMagicoClick);
     mnInter->setChecked(true);
     addMenuSeparator(*mnJogo, "N2");
-    mnOpcoes = addMenuItem(*mnJogo, "mnOpcoes", QStringLiteral("&Options"), handler(&TForm1::mnOpcoesClick));
+    mnOpcoes = addMenuItem(*mnJogo, "mnOpcoes", tr("&Options"), handler(&TForm1::mnOpcoesClick));
     mnOpcoes->setShortcut(KeyOpcoes);
-    mnTipoJogo
-        = addMenuItem(*mnJogo, "mnTipoJogo", QStringLiteral("Game &Type"), handler(&TForm1::mnTipoJogoClick));
+    mnTipoJogo = addMenuItem(*mnJogo, "mnTipoJogo", tr("Game &Type"), handler(&TForm1::mnTipoJogoClick));
     mnTipoJogo->setShortcut(KeyTipoJogo);
-    mnMostraTodos = addMenuItem(
-        *mnJogo, "mnMostraTodos", QStringLiteral("&Show all Cards"), handler(&TForm1::mnMostraTodosClick));
+    mnMostraTodos
+        = addMenuItem(*mnJogo, "mnMostraTodos", tr("&Show all Cards"), handler(&TForm1::mnMostraTodosClick));
     mnMostraTodos->setShortcut(KeyMostraTodos);
     addMenuSeparator(*mnJogo, "N3");
-    mnSair = addMenuItem(*mnJogo, "mnSair", QStringLiteral("E&xit"), handler(&TForm1::mnSairClick));
+    mnSair = addMenuItem(*mnJogo, "mnSair", tr("E&xit"), handler(&TForm1::mnSairClick));
     mnSair->setShortcut(KeySair);
 
-    mnAjuda = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnAjuda = menuBar()->addMenu(tr("&Help"));
     mnAjuda->setObjectName(QStringLiteral("mnAjuda"));
     AjudadoMemo1 = addMenuItem(
-        *mnAjuda, "AjudadoMemo1", QStringLiteral("Brivosta Vire &Help"), handler(&TForm1::AjudadoMemo1Click));
+        //: Brivosta Vire is the program's name, kept as it is.
+        *mnAjuda, "AjudadoMemo1", tr("Brivosta Vire &Help"), handler(&TForm1::AjudadoMemo1Click));
     AjudadoMemo1->setShortcut(KeyAjuda);
     AjudadoMemo1->setIcon(lazyIcon([] { return iconInFinerSizes(QStringLiteral(":/icons/help-item.png")); }));
     mnSobre = addMenuItem(
-        *mnAjuda, "mnSobre", QStringLiteral("&About Brivosta  Memory Game"), handler(&TForm1::mnSobreClick));
+        *mnAjuda, "mnSobre", tr("&About Brivosta  Memory Game"), handler(&TForm1::mnSobreClick));
 }
 
 void TForm1::createContextMenu()
@@ -238,23 +240,20 @@ void TForm1::createContextMenu()
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
     QMenu &menu = *PopupMenu1;
-    Novo2 = addMenuItemShowingKey(
-        menu, "Novo2", QStringLiteral("&New Game"), KeyNovo, handler(&TForm1::Novo1Click));
+    Novo2 = addMenuItemShowingKey(menu, "Novo2", tr("&New Game"), KeyNovo, handler(&TForm1::Novo1Click));
     addMenuSeparator(menu, "N6");
-    PopPrin = addLevelItem(menu, "PopPrin", QStringLiteral("&Beginner"), &TForm1::mnPrinClick);
-    PopInter = addLevelItem(menu, "PopInter", QStringLiteral("&Intermediate"), &TForm1::mnInterClick);
-    PopMagico = addLevelItem(menu, "PopMagico", QStringLiteral("&Wizard"), &TForm1::mnMagicoClick);
+    PopPrin = addLevelItem(menu, "PopPrin", tr("&Beginner"), &TForm1::mnPrinClick);
+    PopInter = addLevelItem(menu, "PopInter", tr("&Intermediate"), &TForm1::mnInterClick);
+    PopMagico = addLevelItem(menu, "PopMagico", tr("&Wizard"), &TForm1::mnMagicoClick);
     PopInter->setChecked(true);
     addMenuSeparator(menu, "N5");
-    Opes1 = addMenuItemShowingKey(
-        menu, "Opes1", QStringLiteral("&Options"), KeyOpcoes, handler(&TForm1::mnOpcoesClick));
+    Opes1 = addMenuItemShowingKey(menu, "Opes1", tr("&Options"), KeyOpcoes, handler(&TForm1::mnOpcoesClick));
     TipodeJogo1 = addMenuItemShowingKey(
-        menu, "TipodeJogo1", QStringLiteral("Game &Type"), KeyTipoJogo, handler(&TForm1::mnTipoJogoClick));
-    Mostrartodascartas1 = addMenuItemShowingKey(menu, "Mostrartodascartas1",
-        QStringLiteral("&Show all Cards"), KeyMostraTodos, handler(&TForm1::mnMostraTodosClick));
+        menu, "TipodeJogo1", tr("Game &Type"), KeyTipoJogo, handler(&TForm1::mnTipoJogoClick));
+    Mostrartodascartas1 = addMenuItemShowingKey(menu, "Mostrartodascartas1", tr("&Show all Cards"),
+        KeyMostraTodos, handler(&TForm1::mnMostraTodosClick));
     addMenuSeparator(menu, "N4");
-    Sair1 = addMenuItemShowingKey(
-        menu, "Sair1", QStringLiteral("E&xit"), KeySair, handler(&TForm1::mnSairClick));
+    Sair1 = addMenuItemShowingKey(menu, "Sair1", tr("E&xit"), KeySair, handler(&TForm1::mnSairClick));
 }
 
 TMMBitmapListImage &TForm1::image(int place) const
@@ -361,9 +360,34 @@ bool TForm1::isLevelChecked(ComandoNivel level) const
     return false;
 }
 
-void TForm1::showResult(std::string_view text)
+void TForm1::showComputerAsPlayer2()
 {
-    showMessage(applicationTitle(), QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    lblJogador2->setText(tr("Computer"));
+    lblJogador2->adjustSize();
+}
+
+void TForm1::showResult(const TResultado &resultado)
+{
+    showMessage(applicationTitle(), resultText(resultado));
+}
+
+QString TForm1::resultText(const TResultado &resultado)
+{
+    switch (resultado.tipo) {
+    case Resultado::ComputadorVencido:
+        return tr(
+            "You have just beaten the computer, congratulations ! Show you are the best , beat him again.");
+    case Resultado::ComputadorVenceu:
+        return tr("The computer has just  beaten you .Try again !");
+    case Resultado::JogadorVenceu:
+        // One pass over the template, so that a name holding "%1" or "%2" shows as it was typed.
+        //: %1 is the winner's name, %2 the loser's.
+        return tr("Congratulations %1 you won. %2 do not give up, try again.")
+            .arg(QString::fromStdString(resultado.vencedor), QString::fromStdString(resultado.perdedor));
+    case Resultado::Empate:
+        break;
+    }
+    return tr("Draw. Try again.");
 }
 
 void TForm1::FormCreate()
@@ -485,7 +509,7 @@ void TForm1::closeEvent(QCloseEvent *event)
 
 void TForm1::FormClose(QCloseEvent &event)
 {
-    if (!confirm(QStringLiteral("Do you really want to exit ?")))
+    if (!confirm(tr("Do you really want to exit ?")))
         return;
     Config.Nivel = checkedLevelNumber(*this);
     Grava_Config();

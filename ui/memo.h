@@ -41,11 +41,12 @@ public:
     void setLabelText(brivmemo::Rotulo label, std::string_view text) override;
     std::string labelText(brivmemo::Rotulo label) const override;
     void setLabelColor(brivmemo::Rotulo label, brivmemo::TColor color) override;
+    void showComputerAsPlayer2() override;
     void setBarMaximum(brivmemo::Barra bar, int maximum) override;
     void setBarPosition(brivmemo::Barra bar, int position) override;
     void setTimerInterval(int milliseconds) override;
     bool isLevelChecked(brivmemo::ComandoNivel level) const override;
-    void showResult(std::string_view text) override;
+    void showResult(const brivmemo::TResultado &resultado) override;
 
     // Reads the settings, then seeds the random generator, also when the reading failed.
     void FormCreate();
@@ -128,6 +129,7 @@ private:
     QLabel *rotulo(brivmemo::Rotulo label) const;
     QProgressBar *barra(brivmemo::Barra bar) const;
     static TCartaNaMesa &carta(brivmemo::TControleCarta &card);
+    static QString resultText(const brivmemo::TResultado &resultado);
 
     // Checks the level in both menus and unchecks the others, then deals a new game.
     void chooseLevel(brivmemo::ComandoNivel level);

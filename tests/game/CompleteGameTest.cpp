@@ -108,11 +108,11 @@ protected:
             EXPECT_FALSE(window.card(place).visible);
         EXPECT_TRUE(Ocupado);
         EXPECT_EQ(window.timerInterval(), 0);
-        const std::string &result = window.results()[0];
+        const Resultado result = window.results()[0].tipo;
         if (Jogador1.Pontos == Jogador2.Pontos) {
-            EXPECT_EQ(result, "Draw. Try again.");
+            EXPECT_EQ(result, Resultado::Empate);
         } else if (GetParam() != Opponent::Human) {
-            EXPECT_NE(result.find("computer"), std::string::npos) << result;
+            EXPECT_NE(result, Resultado::JogadorVenceu);
         }
     }
 
@@ -158,7 +158,7 @@ TEST_P(CompleteGame, ASeedFixesTheWholeGame)
 {
     setRandomSeed(4242);
     playGame();
-    const std::string first = window.results().at(0);
+    const TResultado first = window.results().at(0);
     const TJogador player1 = Jogador1;
     const TJogador player2 = Jogador2;
     window.clearResults();

@@ -111,7 +111,7 @@ TEST_F(TurnTest, TheLastPairUpdatesTheLabelsThenShowsTheResultAndLocks)
     ASSERT_TRUE(window.fireTimer());
     EXPECT_EQ(pointsDuringResult, "200");
     ASSERT_EQ(window.results().size(), 1U);
-    EXPECT_EQ(window.results()[0], "Congratulations Ana you won. Bia do not give up, try again.");
+    EXPECT_EQ(window.results()[0], (TResultado {Resultado::JogadorVenceu, "Ana", "Bia"}));
     EXPECT_TRUE(Ocupado);
     EXPECT_EQ(window.timerInterval(), 0);
     window.Mostra_Carta(*window.cardControls()[0]);
@@ -137,7 +137,7 @@ TEST_F(TurnTest, ATimerEventInsideTheResultBoxScoresNothingAgain)
 struct ResultCase {
     int tipoJogo;
     int pairs1; // pairs taken by player 1; player 2 takes the rest
-    const char *message;
+    TResultado result;
 };
 
 class ResultMessage : public EngineTest, public ::testing::WithParamInterface<ResultCase> { };
@@ -166,21 +166,19 @@ TEST_P(ResultMessage, NamesTheWinnerAsTheLabelsShowThem)
     }
     while (window.results().empty() && window.fireTimer()) { }
     ASSERT_EQ(window.results().size(), 1U);
-    EXPECT_EQ(window.results()[0], GetParam().message);
+    EXPECT_EQ(window.results()[0], GetParam().result);
     EXPECT_EQ(Jogador1.Pontos + Jogador2.Pontos, 200);
 }
 
 INSTANTIATE_TEST_SUITE_P(Results, ResultMessage,
-    ::testing::Values(ResultCase {1, 11, "Congratulations Carla you won. Bia do not give up, try again."},
-        ResultCase {1, 9, "Congratulations Bia you won. Carla do not give up, try again."},
-        ResultCase {1, 10, "Draw. Try again."},
-        ResultCase {2, 11,
-            "You have just beaten the computer, congratulations ! Show you are the best , beat him again."},
-        ResultCase {2, 20,
-            "You have just beaten the computer, congratulations ! Show you are the best , beat him again."},
-        ResultCase {2, 9, "The computer has just  beaten you .Try again !"},
-        ResultCase {2, 0, "The computer has just  beaten you .Try again !"},
-        ResultCase {2, 10, "Draw. Try again."}));
+    ::testing::Values(ResultCase {1, 11, {Resultado::JogadorVenceu, "Carla", "Bia"}},
+        ResultCase {1, 9, {Resultado::JogadorVenceu, "Bia", "Carla"}},
+        ResultCase {1, 10, {Resultado::Empate, {}, {}}},
+        ResultCase {2, 11, {Resultado::ComputadorVencido, {}, {}}},
+        ResultCase {2, 20, {Resultado::ComputadorVencido, {}, {}}},
+        ResultCase {2, 9, {Resultado::ComputadorVenceu, {}, {}}},
+        ResultCase {2, 0, {Resultado::ComputadorVenceu, {}, {}}},
+        ResultCase {2, 10, {Resultado::Empate, {}, {}}}));
 
 } // namespace
 } // namespace brivmemo::testing

@@ -98,9 +98,14 @@ bool FakeGameWindow::isLevelChecked(ComandoNivel level) const
     return level == level_;
 }
 
-void FakeGameWindow::showResult(std::string_view text)
+void FakeGameWindow::showComputerAsPlayer2()
 {
-    results_.emplace_back(text);
+    setLabelText(Rotulo::lblJogador2, "Computer");
+}
+
+void FakeGameWindow::showResult(const TResultado &resultado)
+{
+    results_.push_back(resultado);
     if (whileResultShown)
         whileResultShown();
     fireTimer();

@@ -39,11 +39,13 @@ public:
     void setLabelText(Rotulo label, std::string_view text) override;
     std::string labelText(Rotulo label) const override;
     void setLabelColor(Rotulo label, TColor color) override;
+    // The English name, as a window without translations shows it.
+    void showComputerAsPlayer2() override;
     void setBarMaximum(Barra bar, int maximum) override;
     void setBarPosition(Barra bar, int position) override;
     void setTimerInterval(int milliseconds) override;
     bool isLevelChecked(ComandoNivel level) const override;
-    void showResult(std::string_view text) override;
+    void showResult(const TResultado &resultado) override;
 
     // The first card with this Tag, 1..40.
     FakeCard &card(int tag) { return cardWithTag(tag); }
@@ -60,7 +62,7 @@ public:
     TColor labelColor(Rotulo label) const;
     int barMaximum(Barra bar) const;
     int barPosition(Barra bar) const;
-    const std::vector<std::string> &results() const { return results_; }
+    const std::vector<TResultado> &results() const { return results_; }
     void clearResults() { results_.clear(); }
 
     // Runs inside the modal result box, before the timer gets its chance to fire there.
@@ -87,7 +89,7 @@ private:
     int timerInterval_ = 0;
     int timerStarts_ = 0;
     ComandoNivel level_ = ComandoNivel::mnInter;
-    std::vector<std::string> results_;
+    std::vector<TResultado> results_;
 };
 
 } // namespace brivmemo::testing

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The options dialog on the real windows: its layout, the speeds and names its OK stores in
 // the settings in memory and shows in the main window, the ways out that store nothing, and
-// the name fields that take at most 200 characters from the keyboard or the clipboard.
+// the name fields that take at most 200 characters from the keyboard or the clipboard and show
+// a name as the settings file keeps it.
 #include "Uopcoes.h"
 
 #include "Config.h"
@@ -99,7 +100,9 @@ TEST_F(UopcoesTest, OkStoresTheNamesAndShowsThem)
     for (const Case &expected : {Case {"  Zoë ", "Bob  ", 1, "  Zoë ", "Bob  ", "Bob  "},
              Case {blanks[0], blanks[1], 1, "Jogador 1", "Jogador 2", "Jogador 2"},
              Case {blanks[2], blanks[3], 1, "Jogador 1", "Jogador 2", "Jogador 2"},
-             Case {"Ann", "Carla", 2, "Ann", "Carla", "Computer"}}) {
+             Case {"Ann", "Carla", 2, "Ann", "Carla", "Computer"},
+             // Letters outside the settings file's code page are kept, and shown, as "?".
+             Case {"Łukasz", "Ola ża", 1, "?ukasz", "Ola ?a", "Ola ?a"}}) {
         TipoJogo = expected.tipoJogo;
         form().Inic_Jogo();
         pressOk([&expected](TfrmOpcoes &dialog) {

@@ -1,0 +1,28 @@
+# SPDX-License-Identifier: MIT
+# Fails for a .ts file that holds a message without its translation, or one left from a text
+# the program no longer has: every message of every language must be translated.
+# Usage: cmake -DTS_DIR=<folder of the .ts files> -P CheckTranslationsComplete.cmake
+file(GLOB ts_files "${TS_DIR}/*.ts")
+list(LENGTH ts_files count)
+if(count EQUAL 0)
+  message(FATAL_ERROR "no .ts file in ${TS_DIR}")
+endif()
+set(failed 0)
+foreach(ts IN LISTS ts_files)
+  file(READ "${ts}" content)
+  string(REGEX MATCHALL "<source>[^<]*</source>[^<]*(<[a-z]*comment>[^<]*</[a-z]*comment>[^<]*)*<translation type=\"(unfinished|vanished|obsolete)\"" open "${content}")
+  string(REGEX MATCHALL "<translation></translation>" empty "${content}")
+  list(LENGTH open open_count)
+  list(LENGTH empty empty_count)
+  get_filename_component(name "${ts}" NAME)
+  if(open_count GREATER 0 OR empty_count GREATER 0)
+    message(SEND_ERROR "${name}: ${open_count} messages unfinished or left over, ${empty_count} empty")
+    foreach(message IN LISTS open)
+      string(REGEX REPLACE "<source>([^<]*)</source>.*" "\\1" source "${message}")
+      message("  ${source}")
+    endforeach()
+    math(EXPR failed "${failed} + 1")
+  endif()
+endforeach()
+math(EXPR passed "${count} - ${failed}")
+message("${passed} passed, ${failed} failed")
