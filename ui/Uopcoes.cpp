@@ -5,10 +5,10 @@
 #include "DialogRadioButton.h"
 #include "ErrorBox.h"
 #include "Globais.h"
-#include "LengthLimitValidator.h"
 #include "LoadingBracket.h"
 #include "MMBitmapList.h"
 #include "MMCheck.h"
+#include "NameFieldValidator.h"
 #include "RadioGroupDescription.h"
 #include "ScreenCentre.h"
 #include "SpeedsAndLevels.h"
@@ -36,7 +36,7 @@ QLineEdit *createNameField(QGroupBox &box, const char *name, const QString &text
     auto *const field = new QLineEdit(text, &box);
     field->setObjectName(QString::fromLatin1(name));
     field->setGeometry(17, top, 164, 21);
-    new LengthLimitValidator(*field, NameFieldLength);
+    new NameFieldValidator(*field, NameFieldLength);
     return field;
 }
 

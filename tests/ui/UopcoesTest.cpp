@@ -191,6 +191,26 @@ TEST_F(UopcoesTest, ANameFieldRefusesTypingOrPastingBeyondTwoHundredCharacters)
     }
 }
 
+TEST_F(UopcoesTest, ANameFieldShowsAtOnceTheQuestionMarkThatTheFileKeepsForALetterItCannotHold)
+{
+    QLineEdit &field = *frmOpcoes->edtNomJog1;
+    field.clear();
+    // The focus keeps the letters from the speed buttons' accelerators.
+    field.setFocus();
+    // Typed as a keyboard layout with the letter types it: a key event that carries the text.
+    QTest::sendKeyEvent(QTest::Click, &field, Qt::Key_unknown, QStringLiteral("Ł"), Qt::NoModifier);
+    QTest::keyClicks(&field, QStringLiteral("ukasz"));
+    EXPECT_EQ(field.text(), "?ukasz");
+
+    // Pasted into the middle, a letter of two UTF-16 units is one "?", and the cursor stays
+    // after what was pasted.
+    field.setCursorPosition(1);
+    QGuiApplication::clipboard()->setText(QStringLiteral("ż\U0001F600é"));
+    field.paste();
+    EXPECT_EQ(field.text(), "???éukasz");
+    EXPECT_EQ(field.cursorPosition(), 4);
+}
+
 TEST_F(UopcoesTest, ALongerNameSetByTheProgramIsKeptInTheFieldAndCutToTwoHundredAndOneWhenStored)
 {
     QLineEdit &field = *frmOpcoes->edtNomJog1;
