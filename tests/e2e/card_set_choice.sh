@@ -20,11 +20,6 @@ x_session_tools+=(convert)
 readonly back_color="0,0,200"
 face_color() { echo "$((12 * $1)),$((12 * $1)),0"; }
 
-use_temporary_xdg_folders() {
-  export XDG_DATA_HOME=$PWD/xdg-data-home XDG_CONFIG_HOME=$PWD/xdg-config-home
-  export XDG_DATA_DIRS=$PWD/xdg-data-dirs
-}
-
 x_session_prepare() {
   use_temporary_xdg_folders
   local face faces=()

@@ -20,6 +20,13 @@ turn_off_card_flip() {
   printf '[General]\nFlipCards=false\n' > "$1/brivmemo/extras.ini"
 }
 
+# Every XDG folder the game reads or writes, in the test's own folder; the configuration folder
+# is the one the session already keeps the player's preferences out with.
+use_temporary_xdg_folders() {
+  export XDG_DATA_HOME=$PWD/xdg-data-home XDG_CONFIG_HOME=$PWD/xdg-config-home
+  export XDG_DATA_DIRS=$PWD/xdg-data-dirs
+}
+
 fail() {
   echo "FAILED: $*" >&2
   exit 1

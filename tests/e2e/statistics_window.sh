@@ -17,11 +17,6 @@ source "$here/x_session.sh"
 x_session_scale=${4:-1}
 x_session_tools+=(identify)
 
-use_temporary_xdg_folders() {
-  export XDG_DATA_HOME=$PWD/xdg-data-home XDG_CONFIG_HOME=$PWD/xdg-config-home
-  export XDG_DATA_DIRS=$PWD/xdg-data-dirs
-}
-
 x_session_prepare() {
   use_temporary_xdg_folders
   "$writer" "$XDG_DATA_HOME/brivmemo/statistics.sqlite" 14 > /dev/null
