@@ -65,6 +65,8 @@ CardSetMetadata CardSetMetadata::parse(const QByteArray &text)
     for (const QString &locale : entry.locales(Group, NameKey))
         metadata.nameTranslations.insert(locale, entry.value(Group, NameKey, locale));
     metadata.comment = entry.value(Group, CommentKey);
+    for (const QString &locale : entry.locales(Group, CommentKey))
+        metadata.commentTranslations.insert(locale, entry.value(Group, CommentKey, locale));
     metadata.author = entry.value(Group, AuthorKey);
     metadata.license = entry.value(Group, LicenseKey);
     metadata.faces = checkedFaces(entry.list(Group, FacesKey), FacesKey);
@@ -82,6 +84,8 @@ QByteArray CardSetMetadata::serialize() const
         entry.setValue(Group, NameKey, it.value(), it.key());
     if (!comment.isEmpty())
         entry.setValue(Group, CommentKey, comment);
+    for (auto it = commentTranslations.begin(); it != commentTranslations.end(); ++it)
+        entry.setValue(Group, CommentKey, it.value(), it.key());
     if (!author.isEmpty())
         entry.setValue(Group, AuthorKey, author);
     if (!license.isEmpty())

@@ -17,6 +17,7 @@ struct CardSetMetadata {
     QString name;
     QMap<QString, QString> nameTranslations; // locale -> name
     QString comment;
+    QMap<QString, QString> commentTranslations; // locale -> comment
     QString author;
     QString license; // an SPDX identifier
     QStringList faces; // kFaceCount names, face 1 first
