@@ -23,6 +23,12 @@ std::array<QPointer<QTranslator>, 2> &installed()
     return translators;
 }
 
+QString &installedName()
+{
+    static QString language;
+    return language;
+}
+
 QString languageOf(const QString &name)
 {
     return name.section(QLatin1Char('_'), 0, 0);
@@ -72,6 +78,7 @@ void installTranslations(const QString &language)
 {
     for (QPointer<QTranslator> &translator : installed())
         delete translator.data();
+    installedName() = language;
     if (language.isEmpty())
         return;
     installed() = {load(GamePrefix + language, EmbeddedFolder),
@@ -81,6 +88,11 @@ void installTranslations(const QString &language)
 void followDesktopLanguage()
 {
     installTranslations(chooseLanguage(QLocale::system().uiLanguages(), translatedLanguages()));
+}
+
+QString installedLanguage()
+{
+    return installedName();
 }
 
 } // namespace brivmemo

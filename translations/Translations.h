@@ -24,4 +24,9 @@ void installTranslations(const QString &language);
 // Installs the translations for the desktop's language; called before any window is built.
 void followDesktopLanguage();
 
+// The language installed last, as installTranslations took it: empty for English. What else
+// speaks to the player, such as a card set's names, follows it, so that the game speaks one
+// language throughout.
+QString installedLanguage();
+
 } // namespace brivmemo

@@ -6,6 +6,7 @@
 #include "DesktopEntry.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 #include <algorithm>
 
 namespace brivmemo::cardset {
@@ -34,10 +35,26 @@ QStringList checkedFaces(const QStringList &faces, const QString &key)
     return faces;
 }
 
+// "pt" of "pt_BR", "sr" of "sr@latin".
+QStringView languageOf(const QString &locale)
+{
+    const qsizetype end = locale.indexOf(QRegularExpression(QStringLiteral("[_@]")));
+    return QStringView(locale).left(end < 0 ? locale.size() : end);
+}
+
 template<typename Value>
 Value localized(const Value &plain, const QMap<QString, Value> &translations, const QString &locale)
 {
-    const QString best = DesktopEntry::bestLocale(translations.keys(), locale);
+    const QStringList available = translations.keys();
+    QString best = DesktopEntry::bestLocale(available, locale);
+    // As the game takes a translation for another country when it has none for the player's, so
+    // that its own texts and a set's names come in one language.
+    if (best.isEmpty() && !locale.isEmpty()) {
+        const auto sameLanguage = std::find_if(available.begin(), available.end(),
+            [&](const QString &key) { return languageOf(key) == languageOf(locale); });
+        if (sameLanguage != available.end())
+            best = *sameLanguage;
+    }
     return best.isEmpty() ? plain : translations.value(best);
 }
 
@@ -65,6 +82,8 @@ CardSetMetadata CardSetMetadata::parse(const QByteArray &text)
     for (const QString &locale : entry.locales(Group, NameKey))
         metadata.nameTranslations.insert(locale, entry.value(Group, NameKey, locale));
     metadata.comment = entry.value(Group, CommentKey);
+    for (const QString &locale : entry.locales(Group, CommentKey))
+        metadata.commentTranslations.insert(locale, entry.value(Group, CommentKey, locale));
     metadata.author = entry.value(Group, AuthorKey);
     metadata.license = entry.value(Group, LicenseKey);
     metadata.faces = checkedFaces(entry.list(Group, FacesKey), FacesKey);
@@ -82,6 +101,8 @@ QByteArray CardSetMetadata::serialize() const
         entry.setValue(Group, NameKey, it.value(), it.key());
     if (!comment.isEmpty())
         entry.setValue(Group, CommentKey, comment);
+    for (auto it = commentTranslations.begin(); it != commentTranslations.end(); ++it)
+        entry.setValue(Group, CommentKey, it.value(), it.key());
     if (!author.isEmpty())
         entry.setValue(Group, AuthorKey, author);
     if (!license.isEmpty())

@@ -17,13 +17,14 @@ struct CardSetMetadata {
     QString name;
     QMap<QString, QString> nameTranslations; // locale -> name
     QString comment;
+    QMap<QString, QString> commentTranslations; // locale -> comment
     QString author;
     QString license; // an SPDX identifier
     QStringList faces; // kFaceCount names, face 1 first
     QMap<QString, QStringList> faceTranslations; // locale -> kFaceCount names
 
-    // The name and the face names for a locale ("de_DE"), in the desktop-entry order of
-    // matches, else the untranslated ones.
+    // The name and the face names for a language ("de", "pt_BR"), in the desktop-entry order of
+    // matches, else those for another country of the language, else the untranslated ones.
     QString localizedName(const QString &locale) const;
     QStringList localizedFaces(const QString &locale) const;
 

@@ -33,7 +33,7 @@ FoundCardSet builtInCardSet()
     return set;
 }
 
-std::vector<FoundCardSet> findCardSets(const QLocale &locale)
+std::vector<FoundCardSet> findCardSets(const QString &language)
 {
     std::vector<FoundCardSet> found;
     QSet<QString> seen;
@@ -51,8 +51,8 @@ std::vector<FoundCardSet> findCardSets(const QLocale &locale)
             }
         }
     }
-    QCollator collator(locale);
-    const QString language = locale.name();
+    // English is no translation; its names are sorted as English all the same.
+    const QCollator collator(language.isEmpty() ? QLocale(QLocale::English) : QLocale(language));
     std::stable_sort(found.begin(), found.end(), [&](const FoundCardSet &a, const FoundCardSet &b) {
         return collator.compare(a.metadata.localizedName(language), b.metadata.localizedName(language)) < 0;
     });

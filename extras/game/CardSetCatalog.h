@@ -8,8 +8,6 @@
 #include <QString>
 #include <vector>
 
-class QLocale;
-
 namespace brivmemo::extras {
 
 struct FoundCardSet {
@@ -27,8 +25,9 @@ FoundCardSet builtInCardSet();
 
 // The game's own set, then the sets of every search folder. A folder name found in an earlier
 // search folder hides the same name in later ones, and a set whose metadata cannot be read is
-// left out, also when it hides another.
-std::vector<FoundCardSet> findCardSets(const QLocale &locale);
+// left out, also when it hides another. The others follow by their names in the language ("de",
+// "pt_BR"; empty for English).
+std::vector<FoundCardSet> findCardSets(const QString &language);
 
 // The folder of the set with this folder name in the first search folder that holds it, or
 // where the player's own sets are installed when none does. The metadata is not read.

@@ -6,10 +6,10 @@
 #include "ErrorBox.h"
 #include "ExtrasPreferences.h"
 #include "MessageBoxes.h"
+#include "Translations.h"
 #include "memo.h"
 
 #include <QActionGroup>
-#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -32,8 +32,8 @@ CardSetMenu::CardSetMenu(QObject &owner, TForm1 &form, CardSetSwitcher &switcher
 void CardSetMenu::listCardSets()
 {
     cardSets_->clear();
-    listed_ = findCardSets(QLocale());
-    const QString language = QLocale().name();
+    const QString language = installedLanguage();
+    listed_ = findCardSets(language);
     for (const FoundCardSet &set : listed_) {
         // An "&" in a name is shown as written, never taken to mark a key.
         QAction *item
@@ -59,7 +59,7 @@ void CardSetMenu::choose(const FoundCardSet &set)
         switcher_.show(set);
     } catch (const cardset::CardSetError &error) {
         checkShownSet();
-        showErrorBox(cannotBeUsedText(set.metadata.localizedName(QLocale().name()), error));
+        showErrorBox(cannotBeUsedText(set.metadata.localizedName(installedLanguage()), error));
         return;
     }
     keepCardSet(set.folderName);

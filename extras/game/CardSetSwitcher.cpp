@@ -8,10 +8,10 @@
 #include "Globais.h"
 #include "ListResource.h"
 #include "TablePlaceAccessible.h"
+#include "Translations.h"
 #include "memo.h"
 
 #include <QCoreApplication>
-#include <QLocale>
 
 namespace brivmemo::extras {
 
@@ -21,7 +21,7 @@ CardSetSwitcher::CardSetSwitcher(TForm1 &form)
 
 void CardSetSwitcher::show(const FoundCardSet &set)
 {
-    const QString language = QLocale().name();
+    const QString language = installedLanguage();
     if (set.isBuiltIn()) {
         // The very stream the window was built from, read as it was then.
         loadBitmapListResource(*form_.MMBitmapList1, QStringLiteral(":/memo.mbml"));
@@ -46,9 +46,9 @@ QString cannotBeUsedText(const QString &setName, const cardset::CardSetError &er
 QString cardSetDisplayName(const FoundCardSet &set)
 {
     if (set.isBuiltIn())
-        return set.metadata.localizedName(QLocale().name());
+        return set.metadata.localizedName(installedLanguage());
     try {
-        return cardset::readCardSetMetadata(set.folder).localizedName(QLocale().name());
+        return cardset::readCardSetMetadata(set.folder).localizedName(installedLanguage());
     } catch (const cardset::CardSetError &) {
         return set.folderName;
     }

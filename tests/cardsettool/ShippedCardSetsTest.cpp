@@ -3,9 +3,11 @@
 #include "CardSet.h"
 #include "CardSetLimits.h"
 #include "FaceLikeness.h"
+#include "Translations.h"
 #include "XdgSandbox.h"
 
 #include <QDir>
+#include <QSet>
 #include <gtest/gtest.h>
 
 using namespace brivmemo;
@@ -37,6 +39,26 @@ TEST_P(ShippedCardSetTest, ReadsWithTwentyFacesAPlayerTellsApart)
     EXPECT_FALSE(alike.has_value()) << set.metadata.faces.value(alike ? alike->first : 0).toStdString()
                                     << " and "
                                     << set.metadata.faces.value(alike ? alike->second : 0).toStdString();
+}
+
+// A face's name is what a screen reader says of the card, so in every language the game speaks
+// each set names itself and tells its twenty faces apart by name.
+TEST_P(ShippedCardSetTest, NamesItselfAndItsFacesInEveryLanguageTheGameSpeaks)
+{
+    const QString folder = QDir(QStringLiteral(BRIVMEMO_CARD_SETS_DIR)).filePath(QLatin1String(GetParam()));
+    const cardset::CardSetMetadata metadata = cardset::readCardSetMetadata(folder);
+    const QStringList languages = translatedLanguages();
+    ASSERT_FALSE(languages.isEmpty());
+
+    EXPECT_EQ(QSet<QString>(metadata.faces.begin(), metadata.faces.end()).size(), cardset::kFaceCount);
+    for (const QString &language : languages) {
+        const std::string shown = language.toStdString();
+        EXPECT_FALSE(metadata.nameTranslations.value(language).trimmed().isEmpty()) << shown;
+        EXPECT_FALSE(metadata.commentTranslations.value(language).trimmed().isEmpty()) << shown;
+        const QStringList faces = metadata.faceTranslations.value(language);
+        EXPECT_EQ(QSet<QString>(faces.begin(), faces.end()).size(), cardset::kFaceCount) << shown;
+        EXPECT_EQ(metadata.localizedFaces(language), faces) << shown;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Sets, ShippedCardSetTest,

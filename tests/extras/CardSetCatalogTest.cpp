@@ -4,14 +4,13 @@
 
 #include <QDir>
 #include <QFile>
-#include <QLocale>
 
 namespace brivmemo::test {
 namespace {
 
 struct OrderCase {
     const char *name;
-    const char *locale;
+    const char *language; // as the game names its translations; empty for English
     std::vector<const char *> names;
 };
 
@@ -41,8 +40,9 @@ TEST_P(CardSetCatalogTest, ListsTheGamesOwnSetFirstThenTheOthersByNameInThePlaye
 
     const OrderCase &order = GetParam();
     std::vector<QString> names;
-    for (const extras::FoundCardSet &set : extras::findCardSets(QLocale(QString::fromLatin1(order.locale))))
-        names.push_back(set.metadata.localizedName(QString::fromLatin1(order.locale)));
+    const QString language = QString::fromLatin1(order.language);
+    for (const extras::FoundCardSet &set : extras::findCardSets(language))
+        names.push_back(set.metadata.localizedName(language));
     std::vector<QString> expected;
     for (const char *name : order.names)
         expected.push_back(QString::fromUtf8(name));
@@ -51,8 +51,8 @@ TEST_P(CardSetCatalogTest, ListsTheGamesOwnSetFirstThenTheOthersByNameInThePlaye
 
 INSTANTIATE_TEST_SUITE_P(EachLanguage, CardSetCatalogTest,
     ::testing::Values(
-        OrderCase {"English", "en_GB", {"Animals", "apple", "Banana", "Later pictures", "Mine", "Zebras"}},
-        OrderCase {"German", "de_DE", {"Animals", "Affen", "apple", "Bananen", "Later pictures", "Mine"}}),
+        OrderCase {"English", "", {"Animals", "apple", "Banana", "Later pictures", "Mine", "Zebras"}},
+        OrderCase {"German", "de", {"Animals", "Affen", "apple", "Bananen", "Later pictures", "Mine"}}),
     [](const ::testing::TestParamInfo<OrderCase> &info) { return std::string(info.param.name); });
 
 using CardSetLocationTest = ExtrasTest;

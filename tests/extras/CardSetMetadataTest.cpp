@@ -37,6 +37,29 @@ TEST(CardSetMetadataTest, ReadsEveryFieldWithItsTranslations)
     EXPECT_EQ(CardSetMetadata::parse(metadata.serialize()), metadata);
 }
 
+TEST(CardSetMetadataTest, NamesTheSetInTheLanguageAsTheGameChoosesItsOwn)
+{
+    const CardSetMetadata metadata = CardSetMetadata::parse(
+        "[Card Set]\nName=plain\nName[de_DE]=de_DE\nName[de_AT]=de_AT\nName[pt]=pt\nName[sr@latin]=sr@latin\n"
+        "Name[nl]=nl\nName[nl_BE]=nl_BE\nFaces="
+        + TwentyFaces + "\n");
+    const struct {
+        const char *language;
+        const char *name;
+    } cases[] = {
+        {"de_AT", "de_AT"},
+        {"de_CH", "de_AT"}, // another country's name rather than none in the language
+        {"nl", "nl"},
+        {"nl_BE", "nl_BE"},
+        {"pt_BR", "pt"},
+        {"sr", "sr@latin"},
+        {"fr", "plain"},
+        {"", "plain"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(metadata.localizedName(QString::fromLatin1(c.language)), c.name) << c.language;
+}
+
 TEST(CardSetMetadataTest, RefusesASetThatIsNotComplete)
 {
     const struct {

@@ -12,6 +12,7 @@
 #include "ShippedSets.h"
 
 #include <QDir>
+#include <QMap>
 #include <memory>
 #include <stdexcept>
 #include <vector>
@@ -49,22 +50,37 @@ QImage artPicture(const QString &artFolder, const char *art)
         QDir(artFolder).filePath(QStringLiteral("%1.svg").arg(QLatin1String(art))), kPictureSide);
 }
 
+// Each language's text of a translated table, keyed as cardset.ini keys its translations.
+template<typename TextIn> auto byLanguage(const TextIn &textIn)
+{
+    QMap<QString, decltype(textIn(std::size_t {}))> texts;
+    for (std::size_t language = 0; language < kShippedLanguages.size(); ++language)
+        texts.insert(QLatin1String(kShippedLanguages.at(language)), textIn(language));
+    return texts;
+}
+
 cardset::CardSet drawSet(const ShippedSet &shipped, const QString &artFolder)
 {
     cardset::CardSet set;
     set.metadata.name = QString::fromUtf8(shipped.name);
-    set.metadata.nameTranslations.insert(QStringLiteral("de"), QString::fromUtf8(shipped.germanName));
+    set.metadata.nameTranslations = byLanguage(
+        [&](std::size_t language) { return QString::fromUtf8(shipped.nameTranslations.at(language)); });
     set.metadata.comment = QString::fromUtf8(shipped.comment);
+    set.metadata.commentTranslations = byLanguage(
+        [&](std::size_t language) { return QString::fromUtf8(shipped.commentTranslations.at(language)); });
     set.metadata.author = QString::fromUtf8(kAuthor);
     set.metadata.license = QString::fromUtf8(kLicense);
-    QStringList germanFaces;
     std::vector<QImage> faces;
     for (const ShippedFace &face : shipped.faces) {
         set.metadata.faces.append(QString::fromUtf8(face.name));
-        germanFaces.append(QString::fromUtf8(face.germanName));
         faces.push_back(reduced(artPicture(artFolder, face.art)));
     }
-    set.metadata.faceTranslations.insert(QStringLiteral("de"), germanFaces);
+    set.metadata.faceTranslations = byLanguage([&](std::size_t language) {
+        QStringList names;
+        for (const ShippedFace &face : shipped.faces)
+            names.append(QString::fromUtf8(face.translations.at(language)));
+        return names;
+    });
     if (const auto alike = cardtool::findLookAlikes(faces)) {
         throw std::runtime_error(QStringLiteral("%1: %2 and %3 are too alike")
                                      .arg(QLatin1String(shipped.folder), set.metadata.faces.at(alike->first),
