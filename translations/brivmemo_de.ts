@@ -86,6 +86,395 @@
     </message>
 </context>
 <context>
+    <name>CardSet</name>
+    <message>
+        <source>the folder does not exist</source>
+        <translation>den Ordner gibt es nicht</translation>
+    </message>
+    <message>
+        <source>it is not a folder</source>
+        <translation>das ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>the file is missing</source>
+        <translation>die Datei fehlt</translation>
+    </message>
+    <message>
+        <source>it is not a file</source>
+        <translation>das ist keine Datei</translation>
+    </message>
+    <message>
+        <source>the file is larger than %1 KiB</source>
+        <translation>die Datei ist größer als %1 KiB</translation>
+    </message>
+    <message>
+        <source>a set needs %1 pictures, not %2</source>
+        <translation>ein Kartensatz braucht %1 Bilder, nicht %2</translation>
+    </message>
+</context>
+<context>
+    <name>CardSetMaker</name>
+    <message>
+        <source>the set has no name</source>
+        <translation>der Kartensatz hat keinen Namen</translation>
+    </message>
+    <message>
+        <source>%1 face names are given, not %2</source>
+        <translation>es sind %1 Motivnamen angegeben, nicht %2</translation>
+    </message>
+    <message>
+        <source>face %1 has no name</source>
+        <translation>Motiv %1 hat keinen Namen</translation>
+    </message>
+    <message>
+        <source>a set needs one back and %1 faces, but %2 pictures are given</source>
+        <translation>ein Kartensatz braucht eine Rückseite und %1 Motive, angegeben sind aber %2 Bilder</translation>
+    </message>
+    <message>
+        <source>reading the back</source>
+        <translation>lese die Rückseite</translation>
+    </message>
+    <message>
+        <source>reading face %1 of %2</source>
+        <translation>lese Motiv %1 von %2</translation>
+    </message>
+    <message>
+        <source>comparing the faces</source>
+        <translation>vergleiche die Motive</translation>
+    </message>
+    <message>
+        <source>it shows the same picture as %1</source>
+        <translation>es zeigt dasselbe Bild wie %1</translation>
+    </message>
+    <message>
+        <source>a player could not tell it from %1 (their thumbnails differ by %2 levels, less than %3)</source>
+        <translation>ein Spieler könnte es nicht von %1 unterscheiden (ihre Vorschaubilder unterscheiden sich um %2 Stufen, weniger als %3)</translation>
+    </message>
+    <message>
+        <source>packing the back</source>
+        <translation>packe die Rückseite</translation>
+    </message>
+    <message>
+        <source>packing face %1 of %2</source>
+        <translation>packe Motiv %1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>CardSetMetadata</name>
+    <message>
+        <source>%1 names %2 faces instead of %3</source>
+        <translation>%1 nennt %2 Motive statt %3</translation>
+    </message>
+    <message>
+        <source>%1 has an empty face name</source>
+        <translation>%1 hat einen leeren Motivnamen</translation>
+    </message>
+    <message>
+        <source>there is no [%1] group</source>
+        <translation>es gibt keine Gruppe [%1]</translation>
+    </message>
+    <message>
+        <source>the set has no Name</source>
+        <translation>der Kartensatz hat keinen Schlüssel Name</translation>
+    </message>
+</context>
+<context>
+    <name>CardSetStream</name>
+    <message>
+        <source>the back</source>
+        <translation>die Rückseite</translation>
+    </message>
+    <message>
+        <source>face %1</source>
+        <translation>Motiv %1</translation>
+    </message>
+    <message>
+        <source>the pictures unpack to more than %1 MiB</source>
+        <translation>die Bilder ergeben entpackt mehr als %1 MiB</translation>
+    </message>
+    <message>
+        <source>%1 is cut short</source>
+        <translation>%1 ist abgeschnitten</translation>
+    </message>
+    <message>
+        <source>%1 is not well formed</source>
+        <translation>%1 ist fehlerhaft aufgebaut</translation>
+    </message>
+    <message>
+        <source>%1 is empty</source>
+        <translation>%1 ist leer</translation>
+    </message>
+    <message>
+        <source>%1 is not a BMP picture</source>
+        <translation>%1 ist kein BMP-Bild</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 × %2 pixels</source>
+        <translation>%1 ist größer als %2 × %2 Pixel</translation>
+    </message>
+    <message>
+        <source>%1 is not a BMP picture the game reads</source>
+        <translation>%1 ist kein BMP-Bild, das das Spiel lesen kann</translation>
+    </message>
+    <message>
+        <source>the picture stream is larger than %1 MiB</source>
+        <translation>der Bilddatenstrom ist größer als %1 MiB</translation>
+    </message>
+    <message>
+        <source>the picture stream starts neither with MBML nor with MBMC</source>
+        <translation>der Bilddatenstrom beginnt weder mit MBML noch mit MBMC</translation>
+    </message>
+    <message>
+        <source>the picture stream holds %1 pictures instead of %2</source>
+        <translation>der Bilddatenstrom enthält %1 Bilder statt %2</translation>
+    </message>
+    <message>
+        <source>the picture stream goes on after its last picture</source>
+        <translation>der Bilddatenstrom geht nach seinem letzten Bild weiter</translation>
+    </message>
+    <message>
+        <source>the picture stream is cut short</source>
+        <translation>der Bilddatenstrom ist abgeschnitten</translation>
+    </message>
+</context>
+<context>
+    <name>CardSetTool</name>
+    <message>
+        <source>Usage: %1 COMMAND [options] ARGUMENTS
+Makes, checks and installs card sets for the Brivosta Memory Game.
+
+Commands:
+  make --output DIR --name NAME [options] BACK FACE1 ... FACE20
+                       make a set from a back and twenty face pictures
+  check DIR            read a set as the game does and say what is wrong
+  show DIR             print a set&apos;s metadata and pictures
+  extract DIR OUTDIR   write each picture of a set as a PNG file
+  install DIR          copy a set into your card-set folder
+
+&apos;%1 COMMAND --help&apos; describes a command and its options.
+
+Exit codes: 0 done; 1 a picture, the set or an existing folder is refused and
+nothing is written; 2 wrong usage; 3 a file or folder cannot be written.</source>
+        <translation>Aufruf: %1 BEFEHL [Optionen] ARGUMENTE
+Macht, prüft und installiert Kartensätze für das Brivosta Memory Game.
+
+Befehle:
+  make --output DIR --name NAME [Optionen] BACK FACE1 ... FACE20
+                       macht einen Kartensatz aus einer Rückseite und zwanzig Motiven
+  check DIR            liest einen Kartensatz wie das Spiel und sagt, was falsch ist
+  show DIR             zeigt die Angaben und Bilder eines Kartensatzes
+  extract DIR OUTDIR   schreibt jedes Bild eines Kartensatzes als PNG-Datei
+  install DIR          kopiert einen Kartensatz in deinen Ordner für Kartensätze
+
+&apos;%1 BEFEHL --help&apos; beschreibt einen Befehl und seine Optionen.
+
+Rückgabewerte: 0 fertig; 1 ein Bild, der Kartensatz oder ein vorhandener Ordner wird
+abgelehnt und nichts wird geschrieben; 2 falscher Aufruf; 3 eine Datei oder ein
+Ordner kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>a command is needed</source>
+        <translation>ein Befehl wird gebraucht</translation>
+    </message>
+    <message>
+        <source>there is no command “%1”</source>
+        <translation>es gibt keinen Befehl „%1“</translation>
+    </message>
+    <message>
+        <source>see %1 --help</source>
+        <translation>siehe %1 --help</translation>
+    </message>
+</context>
+<context>
+    <name>CheckCommand</name>
+    <message>
+        <source>Reads the card set in DIR as the game does and says what is wrong with it.</source>
+        <translation>Liest den Kartensatz in DIR so wie das Spiel und sagt, was daran falsch ist.</translation>
+    </message>
+    <message>
+        <source>The folder of the set.</source>
+        <translation>Der Ordner des Kartensatzes.</translation>
+    </message>
+    <message>
+        <source>%1: the card set “%2” can be used</source>
+        <translation>%1: der Kartensatz „%2“ kann benutzt werden</translation>
+    </message>
+</context>
+<context>
+    <name>CommandParser</name>
+    <message>
+        <source>see %1 --help</source>
+        <translation>siehe %1 --help</translation>
+    </message>
+    <message>
+        <source>the command takes %1, but %2 arguments are given</source>
+        <translation>der Befehl nimmt %1, es sind aber %2 Argumente angegeben</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>line %1 is not well formed</source>
+        <translation>Zeile %1 ist fehlerhaft aufgebaut</translation>
+    </message>
+    <message>
+        <source>the file is larger than %1 KiB</source>
+        <translation>die Datei ist größer als %1 KiB</translation>
+    </message>
+    <message>
+        <source>the file is not UTF-8 text</source>
+        <translation>die Datei ist kein UTF-8-Text</translation>
+    </message>
+    <message>
+        <source>line %1 repeats the group [%2]</source>
+        <translation>Zeile %1 wiederholt die Gruppe [%2]</translation>
+    </message>
+    <message>
+        <source>line %1 repeats the key %2</source>
+        <translation>Zeile %1 wiederholt den Schlüssel %2</translation>
+    </message>
+</context>
+<context>
+    <name>ExtractCommand</name>
+    <message>
+        <source>Replace the folder OUTDIR if it exists.</source>
+        <translation>Den Ordner OUTDIR ersetzen, wenn es ihn gibt.</translation>
+    </message>
+    <message>
+        <source>Writes each picture of the card set in DIR into the new folder OUTDIR as a PNG file: back.png, then face-01.png to face-20.png.</source>
+        <translation>Schreibt jedes Bild des Kartensatzes in DIR als PNG-Datei in den neuen Ordner OUTDIR: back.png, dann face-01.png bis face-20.png.</translation>
+    </message>
+    <message>
+        <source>The folder of the set, then the folder to make.</source>
+        <translation>Der Ordner des Kartensatzes, dann der neu anzulegende Ordner.</translation>
+    </message>
+    <message>
+        <source>the picture cannot be written</source>
+        <translation>das Bild kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>wrote the pictures of %1 into %2</source>
+        <translation>die Bilder von %1 wurden in %2 geschrieben</translation>
+    </message>
+</context>
+<context>
+    <name>FolderReplacement</name>
+    <message>
+        <source>the folder cannot be moved here from %1</source>
+        <translation>der Ordner kann nicht von %1 hierher verschoben werden</translation>
+    </message>
+    <message>
+        <source>this is a file, not a folder</source>
+        <translation>das ist eine Datei, kein Ordner</translation>
+    </message>
+    <message>
+        <source>this folder exists already (--force replaces it)</source>
+        <translation>diesen Ordner gibt es schon (--force ersetzt ihn)</translation>
+    </message>
+    <message>
+        <source>this folder cannot be made</source>
+        <translation>dieser Ordner kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>a folder cannot be made in this folder: %1</source>
+        <translation>in diesem Ordner kann kein Ordner angelegt werden: %1</translation>
+    </message>
+    <message>
+        <source>the folder&apos;s permissions cannot be set</source>
+        <translation>die Rechte des Ordners können nicht gesetzt werden</translation>
+    </message>
+</context>
+<context>
+    <name>InstallCommand</name>
+    <message>
+        <source>Replace an installed set of the same folder name.</source>
+        <translation>Einen installierten Kartensatz mit demselben Ordnernamen ersetzen.</translation>
+    </message>
+    <message>
+        <source>Copies the card set in DIR, once it reads as the game reads it, into your card-set folder (%1), under the name of its folder.</source>
+        <translation>Kopiert den Kartensatz in DIR, sobald er sich so lesen lässt, wie das Spiel ihn liest, unter dem Namen seines Ordners in deinen Ordner für Kartensätze (%1).</translation>
+    </message>
+    <message>
+        <source>The folder of the set.</source>
+        <translation>Der Ordner des Kartensatzes.</translation>
+    </message>
+    <message>
+        <source>installed %1 as %2</source>
+        <translation>%1 wurde als %2 installiert</translation>
+    </message>
+</context>
+<context>
+    <name>MakeCommand</name>
+    <message>
+        <source>Write the set into the folder DIR.</source>
+        <translation>Den Kartensatz in den Ordner DIR schreiben.</translation>
+    </message>
+    <message>
+        <source>The set&apos;s name, as the game lists it.</source>
+        <translation>Der Name des Kartensatzes, wie das Spiel ihn anzeigt.</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NAME</translation>
+    </message>
+    <message>
+        <source>Who made the pictures.</source>
+        <translation>Wer die Bilder gemacht hat.</translation>
+    </message>
+    <message>
+        <source>TEXT</source>
+        <translation>TEXT</translation>
+    </message>
+    <message>
+        <source>The pictures&apos; licence, as an SPDX identifier.</source>
+        <translation>Die Lizenz der Bilder, als SPDX-Kennung.</translation>
+    </message>
+    <message>
+        <source>A line about the set.</source>
+        <translation>Eine Zeile über den Kartensatz.</translation>
+    </message>
+    <message>
+        <source>The twenty faces&apos; names, separated by &quot;;&quot; (default: the files&apos; names).</source>
+        <translation>Die Namen der zwanzig Motive, getrennt durch &quot;;&quot; (ohne Angabe: die Namen der Dateien).</translation>
+    </message>
+    <message>
+        <source>NAMES</source>
+        <translation>NAMEN</translation>
+    </message>
+    <message>
+        <source>Write a plain stream (&quot;MBML&quot;) instead of a packed one.</source>
+        <translation>Einen einfachen Datenstrom (&quot;MBML&quot;) statt eines gepackten schreiben.</translation>
+    </message>
+    <message>
+        <source>Replace the folder DIR if it exists.</source>
+        <translation>Den Ordner DIR ersetzen, wenn es ihn gibt.</translation>
+    </message>
+    <message>
+        <source>Makes a card set of a back and %1 faces from picture files (PNG, JPEG, BMP, GIF, SVG). Each picture is fitted on a %2 x %2 square, on white.</source>
+        <translation>Macht aus Bilddateien (PNG, JPEG, BMP, GIF, SVG) einen Kartensatz aus einer Rückseite und %1 Motiven. Jedes Bild wird in ein Quadrat von %2 x %2 auf Weiß eingepasst.</translation>
+    </message>
+    <message>
+        <source>BACK FACE1 ... FACE%1</source>
+        <translation>BACK FACE1 ... FACE%1</translation>
+    </message>
+    <message>
+        <source>The picture files: the back, then the faces in their order.</source>
+        <translation>Die Bilddateien: die Rückseite, dann die Motive in ihrer Reihenfolge.</translation>
+    </message>
+    <message>
+        <source>make needs --%1</source>
+        <translation>make braucht --%1</translation>
+    </message>
+    <message>
+        <source>writing %1</source>
+        <translation>schreibe %1</translation>
+    </message>
+    <message>
+        <source>made the card set “%1” in %2</source>
+        <translation>Kartensatz „%1“ in %2 angelegt</translation>
+    </message>
+</context>
+<context>
     <name>MessageBoxes</name>
     <message>
         <source>Confirm</source>
@@ -98,6 +487,25 @@
     <message>
         <source>&amp;No</source>
         <translation>&amp;Nein</translation>
+    </message>
+</context>
+<context>
+    <name>PictureFile</name>
+    <message>
+        <source>this is not a picture that can be read (%1)</source>
+        <translation>das ist kein Bild, das gelesen werden kann (%1)</translation>
+    </message>
+    <message>
+        <source>not a drawing that can be shown</source>
+        <translation>keine Zeichnung, die gezeigt werden kann</translation>
+    </message>
+    <message>
+        <source>there is no such file</source>
+        <translation>diese Datei gibt es nicht</translation>
+    </message>
+    <message>
+        <source>this is not a file</source>
+        <translation>das ist keine Datei</translation>
     </message>
 </context>
 <context>
@@ -120,6 +528,60 @@
     <message>
         <source>Nothing selected</source>
         <translation>Nichts ausgewählt</translation>
+    </message>
+</context>
+<context>
+    <name>SetFolderWriter</name>
+    <message>
+        <source>the written set does not read back: %1</source>
+        <translation>der geschriebene Kartensatz lässt sich nicht wieder lesen: %1</translation>
+    </message>
+    <message>
+        <source>the file cannot be copied here: %1</source>
+        <translation>die Datei kann nicht hierher kopiert werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ShowCommand</name>
+    <message>
+        <source>Prints the metadata of the card set in DIR and the size and depth of each picture.</source>
+        <translation>Zeigt die Angaben zum Kartensatz in DIR und Größe und Farbtiefe jedes Bildes.</translation>
+    </message>
+    <message>
+        <source>The folder of the set.</source>
+        <translation>Der Ordner des Kartensatzes.</translation>
+    </message>
+    <message>
+        <source>Name: %1%2</source>
+        <translation>Name: %1%2</translation>
+    </message>
+    <message>
+        <source>Comment: %1</source>
+        <translation>Kommentar: %1</translation>
+    </message>
+    <message>
+        <source>Author: %1</source>
+        <translation>Urheber: %1</translation>
+    </message>
+    <message>
+        <source>License: %1</source>
+        <translation>Lizenz: %1</translation>
+    </message>
+    <message>
+        <source>Stream: %1 (%2)</source>
+        <translation>Datenstrom: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>back</source>
+        <translation>Rückseite</translation>
+    </message>
+    <message>
+        <source>face %1, %2%3</source>
+        <translation>Motiv %1, %2%3</translation>
+    </message>
+    <message>
+        <source>Entry %1: %2 x %3, %4 bits, %5</source>
+        <translation>Eintrag %1: %2 x %3, %4 Bit, %5</translation>
     </message>
 </context>
 <context>
@@ -453,6 +915,173 @@ zu wählen, und bestätige deine Wahl mit OK.
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>brivmemo::extras::CardFlipper</name>
+    <message>
+        <source>&amp;Flip Cards</source>
+        <translation>Karten &amp;wenden</translation>
+    </message>
+</context>
+<context>
+    <name>brivmemo::extras::CardSetCatalog</name>
+    <message>
+        <source>Animals</source>
+        <translation>Tiere</translation>
+    </message>
+</context>
+<context>
+    <name>brivmemo::extras::CardSetMenu</name>
+    <message>
+        <source>&amp;Extras</source>
+        <translation>&amp;Extras</translation>
+    </message>
+    <message>
+        <source>&amp;Card Set</source>
+        <translation>&amp;Kartensatz</translation>
+    </message>
+</context>
+<context>
+    <name>brivmemo::extras::CardSetSwitcher</name>
+    <message>
+        <source>Card set “%1” cannot be used: %2</source>
+        <translation>Der Kartensatz „%1“ kann nicht benutzt werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>brivmemo::extras::GameSounds</name>
+    <message>
+        <source>S&amp;ound</source>
+        <translation>&amp;Ton</translation>
+    </message>
+</context>
+<context>
+    <name>brivmemo::extras::GameStatistics</name>
+    <message>
+        <source>S&amp;tatistics…</source>
+        <translation>&amp;Statistik…</translation>
+    </message>
+    <message>
+        <source>The statistics in %1 could not be read. They have been kept as %2, and new statistics have been started.</source>
+        <translation>Die Statistik in %1 konnte nicht gelesen werden. Sie wurde als %2 aufbewahrt, und eine neue Statistik wurde begonnen.</translation>
+    </message>
+    <message>
+        <source>The statistics in %1 cannot be kept: %2</source>
+        <translation>Die Statistik in %1 kann nicht geführt werden: %2</translation>
+    </message>
+    <message>
+        <source>The statistics of this game could not be saved: %1</source>
+        <translation>Die Statistik dieses Spiels konnte nicht gespeichert werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>brivmemo::extras::StatisticsWindow</name>
+    <message>
+        <source>Two people</source>
+        <translation>Zu zweit</translation>
+    </message>
+    <message>
+        <source>Computer, Beginner</source>
+        <translation>Computer, Anfänger</translation>
+    </message>
+    <message>
+        <source>Computer, Intermediate</source>
+        <translation>Computer, Fortgeschritten</translation>
+    </message>
+    <message>
+        <source>Computer, Wizard</source>
+        <translation>Computer, Zauberer</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>Statistics by player and game</source>
+        <translation>Statistik nach Spieler und Spiel</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Spieler</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Spiel</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Spiele</translation>
+    </message>
+    <message>
+        <source>Wins</source>
+        <translation>Siege</translation>
+    </message>
+    <message>
+        <source>Draws</source>
+        <translation>Unentschieden</translation>
+    </message>
+    <message>
+        <source>Losses</source>
+        <translation>Niederlagen</translation>
+    </message>
+    <message>
+        <source>Fewest mistakes</source>
+        <translation>Wenigste Fehler</translation>
+    </message>
+    <message>
+        <source>Moves per pair</source>
+        <translation>Züge pro Paar</translation>
+    </message>
+    <message>
+        <source>The best game: the fewest mistakes in one game</source>
+        <translation>Das beste Spiel: die wenigsten Fehler in einem Spiel</translation>
+    </message>
+    <message>
+        <source>All the player&apos;s moves over all the pairs taken</source>
+        <translation>Alle Züge des Spielers geteilt durch alle gefundenen Paare</translation>
+    </message>
+    <message>
+        <source>No game has been played to its end yet.</source>
+        <translation>Es wurde noch kein Spiel zu Ende gespielt.</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>Do you really want to erase all the statistics ?</source>
+        <translation>Möchtest du wirklich die ganze Statistik löschen?</translation>
+    </message>
+</context>
+<context>
+    <name>brivmemo::statistics</name>
+    <message>
+        <source>%1 cannot be renamed.</source>
+        <translation>%1 kann nicht umbenannt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>brivmemo::statistics::StatisticsStore</name>
+    <message>
+        <source>The folder of %1 cannot be made.</source>
+        <translation>Der Ordner für %1 kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>The statistics are not open.</source>
+        <translation>Die Statistik ist nicht geöffnet.</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s SQLite driver is not installed.</source>
+        <translation>Der SQLite-Treiber von Qt ist nicht installiert.</translation>
     </message>
 </context>
 </TS>

@@ -86,6 +86,395 @@
     </message>
 </context>
 <context>
+    <name>CardSet</name>
+    <message>
+        <source>the folder does not exist</source>
+        <translation>la cartella non esiste</translation>
+    </message>
+    <message>
+        <source>it is not a folder</source>
+        <translation>non è una cartella</translation>
+    </message>
+    <message>
+        <source>the file is missing</source>
+        <translation>il file manca</translation>
+    </message>
+    <message>
+        <source>it is not a file</source>
+        <translation>non è un file</translation>
+    </message>
+    <message>
+        <source>the file is larger than %1 KiB</source>
+        <translation>il file è più grande di %1 KiB</translation>
+    </message>
+    <message>
+        <source>a set needs %1 pictures, not %2</source>
+        <translation>un mazzo ha bisogno di %1 immagini, non di %2</translation>
+    </message>
+</context>
+<context>
+    <name>CardSetMaker</name>
+    <message>
+        <source>the set has no name</source>
+        <translation>il mazzo non ha un nome</translation>
+    </message>
+    <message>
+        <source>%1 face names are given, not %2</source>
+        <translation>sono dati %1 nomi di figure, non %2</translation>
+    </message>
+    <message>
+        <source>face %1 has no name</source>
+        <translation>la figura %1 non ha un nome</translation>
+    </message>
+    <message>
+        <source>a set needs one back and %1 faces, but %2 pictures are given</source>
+        <translation>un mazzo ha bisogno di un retro e di %1 figure, ma sono date %2 immagini</translation>
+    </message>
+    <message>
+        <source>reading the back</source>
+        <translation>lettura del retro</translation>
+    </message>
+    <message>
+        <source>reading face %1 of %2</source>
+        <translation>lettura della figura %1 di %2</translation>
+    </message>
+    <message>
+        <source>comparing the faces</source>
+        <translation>confronto delle figure</translation>
+    </message>
+    <message>
+        <source>it shows the same picture as %1</source>
+        <translation>mostra la stessa immagine di %1</translation>
+    </message>
+    <message>
+        <source>a player could not tell it from %1 (their thumbnails differ by %2 levels, less than %3)</source>
+        <translation>un giocatore non potrebbe distinguerla da %1 (le loro miniature differiscono di %2 livelli, meno di %3)</translation>
+    </message>
+    <message>
+        <source>packing the back</source>
+        <translation>compressione del retro</translation>
+    </message>
+    <message>
+        <source>packing face %1 of %2</source>
+        <translation>compressione della figura %1 di %2</translation>
+    </message>
+</context>
+<context>
+    <name>CardSetMetadata</name>
+    <message>
+        <source>%1 names %2 faces instead of %3</source>
+        <translation>%1 nomina %2 figure invece di %3</translation>
+    </message>
+    <message>
+        <source>%1 has an empty face name</source>
+        <translation>%1 ha un nome di figura vuoto</translation>
+    </message>
+    <message>
+        <source>there is no [%1] group</source>
+        <translation>manca il gruppo [%1]</translation>
+    </message>
+    <message>
+        <source>the set has no Name</source>
+        <translation>il mazzo non ha la chiave Name</translation>
+    </message>
+</context>
+<context>
+    <name>CardSetStream</name>
+    <message>
+        <source>the back</source>
+        <translation>il retro</translation>
+    </message>
+    <message>
+        <source>face %1</source>
+        <translation>la figura %1</translation>
+    </message>
+    <message>
+        <source>the pictures unpack to more than %1 MiB</source>
+        <translation>le immagini decompresse superano %1 MiB</translation>
+    </message>
+    <message>
+        <source>%1 is cut short</source>
+        <translation>%1 si interrompe troppo presto</translation>
+    </message>
+    <message>
+        <source>%1 is not well formed</source>
+        <translation>%1 ha un formato errato</translation>
+    </message>
+    <message>
+        <source>%1 is empty</source>
+        <translation>%1 non contiene dati</translation>
+    </message>
+    <message>
+        <source>%1 is not a BMP picture</source>
+        <translation>%1 non è un&apos;immagine BMP</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 × %2 pixels</source>
+        <translation>%1 supera %2 × %2 pixel</translation>
+    </message>
+    <message>
+        <source>%1 is not a BMP picture the game reads</source>
+        <translation>%1 non è un&apos;immagine BMP che il gioco sa leggere</translation>
+    </message>
+    <message>
+        <source>the picture stream is larger than %1 MiB</source>
+        <translation>il flusso di immagini supera %1 MiB</translation>
+    </message>
+    <message>
+        <source>the picture stream starts neither with MBML nor with MBMC</source>
+        <translation>il flusso di immagini non inizia né con MBML né con MBMC</translation>
+    </message>
+    <message>
+        <source>the picture stream holds %1 pictures instead of %2</source>
+        <translation>il flusso di immagini contiene %1 immagini invece di %2</translation>
+    </message>
+    <message>
+        <source>the picture stream goes on after its last picture</source>
+        <translation>il flusso di immagini continua dopo l&apos;ultima immagine</translation>
+    </message>
+    <message>
+        <source>the picture stream is cut short</source>
+        <translation>il flusso di immagini si interrompe troppo presto</translation>
+    </message>
+</context>
+<context>
+    <name>CardSetTool</name>
+    <message>
+        <source>Usage: %1 COMMAND [options] ARGUMENTS
+Makes, checks and installs card sets for the Brivosta Memory Game.
+
+Commands:
+  make --output DIR --name NAME [options] BACK FACE1 ... FACE20
+                       make a set from a back and twenty face pictures
+  check DIR            read a set as the game does and say what is wrong
+  show DIR             print a set&apos;s metadata and pictures
+  extract DIR OUTDIR   write each picture of a set as a PNG file
+  install DIR          copy a set into your card-set folder
+
+&apos;%1 COMMAND --help&apos; describes a command and its options.
+
+Exit codes: 0 done; 1 a picture, the set or an existing folder is refused and
+nothing is written; 2 wrong usage; 3 a file or folder cannot be written.</source>
+        <translation>Uso: %1 COMANDO [opzioni] ARGOMENTI
+Crea, controlla e installa mazzi di carte per Brivosta Memory Game.
+
+Comandi:
+  make --output DIR --name NOME [opzioni] BACK FACE1 ... FACE20
+                       crea un mazzo da un retro e venti figure
+  check DIR            legge un mazzo come il gioco e dice che cosa non va
+  show DIR             mostra i metadati e le immagini di un mazzo
+  extract DIR OUTDIR   scrive ogni immagine di un mazzo come file PNG
+  install DIR          copia un mazzo nella tua cartella dei mazzi
+
+&apos;%1 COMANDO --help&apos; descrive un comando e le sue opzioni.
+
+Codici di uscita: 0 fatto; 1 un&apos;immagine, il mazzo o una cartella esistente viene
+rifiutato e non viene scritto nulla; 2 uso errato; 3 non è possibile scrivere un
+file o una cartella.</translation>
+    </message>
+    <message>
+        <source>a command is needed</source>
+        <translation>serve un comando</translation>
+    </message>
+    <message>
+        <source>there is no command “%1”</source>
+        <translation>non esiste il comando «%1»</translation>
+    </message>
+    <message>
+        <source>see %1 --help</source>
+        <translation>vedi %1 --help</translation>
+    </message>
+</context>
+<context>
+    <name>CheckCommand</name>
+    <message>
+        <source>Reads the card set in DIR as the game does and says what is wrong with it.</source>
+        <translation>Legge il mazzo in DIR come fa il gioco e dice che cosa non va.</translation>
+    </message>
+    <message>
+        <source>The folder of the set.</source>
+        <translation>La cartella del mazzo.</translation>
+    </message>
+    <message>
+        <source>%1: the card set “%2” can be used</source>
+        <translation>%1: il mazzo «%2» può essere usato</translation>
+    </message>
+</context>
+<context>
+    <name>CommandParser</name>
+    <message>
+        <source>see %1 --help</source>
+        <translation>vedi %1 --help</translation>
+    </message>
+    <message>
+        <source>the command takes %1, but %2 arguments are given</source>
+        <translation>il comando prende %1, ma sono dati %2 argomenti</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>line %1 is not well formed</source>
+        <translation>la riga %1 ha un formato errato</translation>
+    </message>
+    <message>
+        <source>the file is larger than %1 KiB</source>
+        <translation>il file è più grande di %1 KiB</translation>
+    </message>
+    <message>
+        <source>the file is not UTF-8 text</source>
+        <translation>il file non è testo UTF-8</translation>
+    </message>
+    <message>
+        <source>line %1 repeats the group [%2]</source>
+        <translation>la riga %1 ripete il gruppo [%2]</translation>
+    </message>
+    <message>
+        <source>line %1 repeats the key %2</source>
+        <translation>la riga %1 ripete la chiave %2</translation>
+    </message>
+</context>
+<context>
+    <name>ExtractCommand</name>
+    <message>
+        <source>Replace the folder OUTDIR if it exists.</source>
+        <translation>Sostituire la cartella OUTDIR se esiste.</translation>
+    </message>
+    <message>
+        <source>Writes each picture of the card set in DIR into the new folder OUTDIR as a PNG file: back.png, then face-01.png to face-20.png.</source>
+        <translation>Scrive ogni immagine del mazzo in DIR nella nuova cartella OUTDIR come file PNG: back.png, poi da face-01.png a face-20.png.</translation>
+    </message>
+    <message>
+        <source>The folder of the set, then the folder to make.</source>
+        <translation>La cartella del mazzo, poi la cartella da creare.</translation>
+    </message>
+    <message>
+        <source>the picture cannot be written</source>
+        <translation>impossibile scrivere l&apos;immagine</translation>
+    </message>
+    <message>
+        <source>wrote the pictures of %1 into %2</source>
+        <translation>le immagini di %1 sono state scritte in %2</translation>
+    </message>
+</context>
+<context>
+    <name>FolderReplacement</name>
+    <message>
+        <source>the folder cannot be moved here from %1</source>
+        <translation>impossibile spostare qui la cartella da %1</translation>
+    </message>
+    <message>
+        <source>this is a file, not a folder</source>
+        <translation>è un file, non una cartella</translation>
+    </message>
+    <message>
+        <source>this folder exists already (--force replaces it)</source>
+        <translation>questa cartella esiste già (--force la sostituisce)</translation>
+    </message>
+    <message>
+        <source>this folder cannot be made</source>
+        <translation>impossibile creare questa cartella</translation>
+    </message>
+    <message>
+        <source>a folder cannot be made in this folder: %1</source>
+        <translation>impossibile creare una cartella in questa cartella: %1</translation>
+    </message>
+    <message>
+        <source>the folder&apos;s permissions cannot be set</source>
+        <translation>impossibile impostare i permessi della cartella</translation>
+    </message>
+</context>
+<context>
+    <name>InstallCommand</name>
+    <message>
+        <source>Replace an installed set of the same folder name.</source>
+        <translation>Sostituire un mazzo installato con lo stesso nome di cartella.</translation>
+    </message>
+    <message>
+        <source>Copies the card set in DIR, once it reads as the game reads it, into your card-set folder (%1), under the name of its folder.</source>
+        <translation>Copia il mazzo in DIR, se si legge come lo legge il gioco, nella tua cartella dei mazzi (%1), con il nome della sua cartella.</translation>
+    </message>
+    <message>
+        <source>The folder of the set.</source>
+        <translation>La cartella del mazzo.</translation>
+    </message>
+    <message>
+        <source>installed %1 as %2</source>
+        <translation>%1 installato come %2</translation>
+    </message>
+</context>
+<context>
+    <name>MakeCommand</name>
+    <message>
+        <source>Write the set into the folder DIR.</source>
+        <translation>Scrivere il mazzo nella cartella DIR.</translation>
+    </message>
+    <message>
+        <source>The set&apos;s name, as the game lists it.</source>
+        <translation>Il nome del mazzo, come lo mostra il gioco.</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NOME</translation>
+    </message>
+    <message>
+        <source>Who made the pictures.</source>
+        <translation>Chi ha fatto le immagini.</translation>
+    </message>
+    <message>
+        <source>TEXT</source>
+        <translation>TESTO</translation>
+    </message>
+    <message>
+        <source>The pictures&apos; licence, as an SPDX identifier.</source>
+        <translation>La licenza delle immagini, come identificatore SPDX.</translation>
+    </message>
+    <message>
+        <source>A line about the set.</source>
+        <translation>Una riga sul mazzo.</translation>
+    </message>
+    <message>
+        <source>The twenty faces&apos; names, separated by &quot;;&quot; (default: the files&apos; names).</source>
+        <translation>I nomi delle venti figure, separati da &quot;;&quot; (predefinito: i nomi dei file).</translation>
+    </message>
+    <message>
+        <source>NAMES</source>
+        <translation>NOMI</translation>
+    </message>
+    <message>
+        <source>Write a plain stream (&quot;MBML&quot;) instead of a packed one.</source>
+        <translation>Scrivere un flusso semplice (&quot;MBML&quot;) invece di uno compresso.</translation>
+    </message>
+    <message>
+        <source>Replace the folder DIR if it exists.</source>
+        <translation>Sostituire la cartella DIR se esiste.</translation>
+    </message>
+    <message>
+        <source>Makes a card set of a back and %1 faces from picture files (PNG, JPEG, BMP, GIF, SVG). Each picture is fitted on a %2 x %2 square, on white.</source>
+        <translation>Crea un mazzo con un retro e %1 figure da file di immagini (PNG, JPEG, BMP, GIF, SVG). Ogni immagine viene adattata a un quadrato di %2 x %2, su bianco.</translation>
+    </message>
+    <message>
+        <source>BACK FACE1 ... FACE%1</source>
+        <translation>BACK FACE1 ... FACE%1</translation>
+    </message>
+    <message>
+        <source>The picture files: the back, then the faces in their order.</source>
+        <translation>I file di immagini: il retro, poi le figure nel loro ordine.</translation>
+    </message>
+    <message>
+        <source>make needs --%1</source>
+        <translation>make ha bisogno di --%1</translation>
+    </message>
+    <message>
+        <source>writing %1</source>
+        <translation>scrittura di %1</translation>
+    </message>
+    <message>
+        <source>made the card set “%1” in %2</source>
+        <translation>creato il mazzo «%1» in %2</translation>
+    </message>
+</context>
+<context>
     <name>MessageBoxes</name>
     <message>
         <source>Confirm</source>
@@ -98,6 +487,25 @@
     <message>
         <source>&amp;No</source>
         <translation>&amp;No</translation>
+    </message>
+</context>
+<context>
+    <name>PictureFile</name>
+    <message>
+        <source>this is not a picture that can be read (%1)</source>
+        <translation>non è un&apos;immagine leggibile (%1)</translation>
+    </message>
+    <message>
+        <source>not a drawing that can be shown</source>
+        <translation>non è un disegno che si possa mostrare</translation>
+    </message>
+    <message>
+        <source>there is no such file</source>
+        <translation>il file non esiste</translation>
+    </message>
+    <message>
+        <source>this is not a file</source>
+        <translation>non è un file</translation>
     </message>
 </context>
 <context>
@@ -120,6 +528,60 @@
     <message>
         <source>Nothing selected</source>
         <translation>Niente scelto</translation>
+    </message>
+</context>
+<context>
+    <name>SetFolderWriter</name>
+    <message>
+        <source>the written set does not read back: %1</source>
+        <translation>il mazzo scritto non si rilegge: %1</translation>
+    </message>
+    <message>
+        <source>the file cannot be copied here: %1</source>
+        <translation>impossibile copiare qui il file: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ShowCommand</name>
+    <message>
+        <source>Prints the metadata of the card set in DIR and the size and depth of each picture.</source>
+        <translation>Mostra i metadati del mazzo in DIR e la dimensione e la profondità di colore di ogni immagine.</translation>
+    </message>
+    <message>
+        <source>The folder of the set.</source>
+        <translation>La cartella del mazzo.</translation>
+    </message>
+    <message>
+        <source>Name: %1%2</source>
+        <translation>Nome: %1%2</translation>
+    </message>
+    <message>
+        <source>Comment: %1</source>
+        <translation>Commento: %1</translation>
+    </message>
+    <message>
+        <source>Author: %1</source>
+        <translation>Autore: %1</translation>
+    </message>
+    <message>
+        <source>License: %1</source>
+        <translation>Licenza: %1</translation>
+    </message>
+    <message>
+        <source>Stream: %1 (%2)</source>
+        <translation>Flusso: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>back</source>
+        <translation>retro</translation>
+    </message>
+    <message>
+        <source>face %1, %2%3</source>
+        <translation>figura %1, %2%3</translation>
+    </message>
+    <message>
+        <source>Entry %1: %2 x %3, %4 bits, %5</source>
+        <translation>Voce %1: %2 x %3, %4 bit, %5</translation>
     </message>
 </context>
 <context>
@@ -451,6 +913,173 @@ giocatori, poi conferma la scelta con OK.
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>brivmemo::extras::CardFlipper</name>
+    <message>
+        <source>&amp;Flip Cards</source>
+        <translation>&amp;Gira le carte</translation>
+    </message>
+</context>
+<context>
+    <name>brivmemo::extras::CardSetCatalog</name>
+    <message>
+        <source>Animals</source>
+        <translation>Animali</translation>
+    </message>
+</context>
+<context>
+    <name>brivmemo::extras::CardSetMenu</name>
+    <message>
+        <source>&amp;Extras</source>
+        <translation>&amp;Extra</translation>
+    </message>
+    <message>
+        <source>&amp;Card Set</source>
+        <translation>&amp;Mazzo di carte</translation>
+    </message>
+</context>
+<context>
+    <name>brivmemo::extras::CardSetSwitcher</name>
+    <message>
+        <source>Card set “%1” cannot be used: %2</source>
+        <translation>Il mazzo «%1» non può essere usato: %2</translation>
+    </message>
+</context>
+<context>
+    <name>brivmemo::extras::GameSounds</name>
+    <message>
+        <source>S&amp;ound</source>
+        <translation>&amp;Suono</translation>
+    </message>
+</context>
+<context>
+    <name>brivmemo::extras::GameStatistics</name>
+    <message>
+        <source>S&amp;tatistics…</source>
+        <translation>S&amp;tatistiche…</translation>
+    </message>
+    <message>
+        <source>The statistics in %1 could not be read. They have been kept as %2, and new statistics have been started.</source>
+        <translation>Non è stato possibile leggere le statistiche in %1. Sono state conservate come %2 e sono state avviate nuove statistiche.</translation>
+    </message>
+    <message>
+        <source>The statistics in %1 cannot be kept: %2</source>
+        <translation>Le statistiche in %1 non possono essere conservate: %2</translation>
+    </message>
+    <message>
+        <source>The statistics of this game could not be saved: %1</source>
+        <translation>Non è stato possibile salvare le statistiche di questa partita: %1</translation>
+    </message>
+</context>
+<context>
+    <name>brivmemo::extras::StatisticsWindow</name>
+    <message>
+        <source>Two people</source>
+        <translation>Due persone</translation>
+    </message>
+    <message>
+        <source>Computer, Beginner</source>
+        <translation>Computer, Principiante</translation>
+    </message>
+    <message>
+        <source>Computer, Intermediate</source>
+        <translation>Computer, Intermedio</translation>
+    </message>
+    <message>
+        <source>Computer, Wizard</source>
+        <translation>Computer, Mago</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistiche</translation>
+    </message>
+    <message>
+        <source>Statistics by player and game</source>
+        <translation>Statistiche per giocatore e gioco</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Giocatore</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Gioco</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Partite</translation>
+    </message>
+    <message>
+        <source>Wins</source>
+        <translation>Vittorie</translation>
+    </message>
+    <message>
+        <source>Draws</source>
+        <translation>Pareggi</translation>
+    </message>
+    <message>
+        <source>Losses</source>
+        <translation>Sconfitte</translation>
+    </message>
+    <message>
+        <source>Fewest mistakes</source>
+        <translation>Meno errori</translation>
+    </message>
+    <message>
+        <source>Moves per pair</source>
+        <translation>Mosse per coppia</translation>
+    </message>
+    <message>
+        <source>The best game: the fewest mistakes in one game</source>
+        <translation>La partita migliore: il minor numero di errori in una partita</translation>
+    </message>
+    <message>
+        <source>All the player&apos;s moves over all the pairs taken</source>
+        <translation>Tutte le mosse del giocatore divise per tutte le coppie prese</translation>
+    </message>
+    <message>
+        <source>No game has been played to its end yet.</source>
+        <translation>Nessuna partita è stata ancora giocata fino alla fine.</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Azzera</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Chiudi</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nessuna</translation>
+    </message>
+    <message>
+        <source>Do you really want to erase all the statistics ?</source>
+        <translation>Vuoi davvero cancellare tutte le statistiche?</translation>
+    </message>
+</context>
+<context>
+    <name>brivmemo::statistics</name>
+    <message>
+        <source>%1 cannot be renamed.</source>
+        <translation>Impossibile rinominare %1.</translation>
+    </message>
+</context>
+<context>
+    <name>brivmemo::statistics::StatisticsStore</name>
+    <message>
+        <source>The folder of %1 cannot be made.</source>
+        <translation>Impossibile creare la cartella di %1.</translation>
+    </message>
+    <message>
+        <source>The statistics are not open.</source>
+        <translation>Le statistiche non sono aperte.</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s SQLite driver is not installed.</source>
+        <translation>Il driver SQLite di Qt non è installato.</translation>
     </message>
 </context>
 </TS>

@@ -86,6 +86,394 @@
     </message>
 </context>
 <context>
+    <name>CardSet</name>
+    <message>
+        <source>the folder does not exist</source>
+        <translation>folder nie istnieje</translation>
+    </message>
+    <message>
+        <source>it is not a folder</source>
+        <translation>to nie jest folder</translation>
+    </message>
+    <message>
+        <source>the file is missing</source>
+        <translation>brakuje pliku</translation>
+    </message>
+    <message>
+        <source>it is not a file</source>
+        <translation>to nie jest plik</translation>
+    </message>
+    <message>
+        <source>the file is larger than %1 KiB</source>
+        <translation>plik jest większy niż %1 KiB</translation>
+    </message>
+    <message>
+        <source>a set needs %1 pictures, not %2</source>
+        <translation>zestaw potrzebuje %1 obrazków, a nie %2</translation>
+    </message>
+</context>
+<context>
+    <name>CardSetMaker</name>
+    <message>
+        <source>the set has no name</source>
+        <translation>zestaw nie ma nazwy</translation>
+    </message>
+    <message>
+        <source>%1 face names are given, not %2</source>
+        <translation>podano %1 nazw motywów, a nie %2</translation>
+    </message>
+    <message>
+        <source>face %1 has no name</source>
+        <translation>motyw %1 nie ma nazwy</translation>
+    </message>
+    <message>
+        <source>a set needs one back and %1 faces, but %2 pictures are given</source>
+        <translation>zestaw potrzebuje rewersu i %1 motywów, a podano %2 obrazków</translation>
+    </message>
+    <message>
+        <source>reading the back</source>
+        <translation>czytanie rewersu</translation>
+    </message>
+    <message>
+        <source>reading face %1 of %2</source>
+        <translation>czytanie motywu %1 z %2</translation>
+    </message>
+    <message>
+        <source>comparing the faces</source>
+        <translation>porównywanie motywów</translation>
+    </message>
+    <message>
+        <source>it shows the same picture as %1</source>
+        <translation>pokazuje ten sam obrazek co %1</translation>
+    </message>
+    <message>
+        <source>a player could not tell it from %1 (their thumbnails differ by %2 levels, less than %3)</source>
+        <translation>gracz nie odróżniłby go od %1 (ich miniatury różnią się o %2 poziomów, mniej niż %3)</translation>
+    </message>
+    <message>
+        <source>packing the back</source>
+        <translation>pakowanie rewersu</translation>
+    </message>
+    <message>
+        <source>packing face %1 of %2</source>
+        <translation>pakowanie motywu %1 z %2</translation>
+    </message>
+</context>
+<context>
+    <name>CardSetMetadata</name>
+    <message>
+        <source>%1 names %2 faces instead of %3</source>
+        <translation>%1 podaje %2 motywów zamiast %3</translation>
+    </message>
+    <message>
+        <source>%1 has an empty face name</source>
+        <translation>%1 ma pustą nazwę motywu</translation>
+    </message>
+    <message>
+        <source>there is no [%1] group</source>
+        <translation>brak grupy [%1]</translation>
+    </message>
+    <message>
+        <source>the set has no Name</source>
+        <translation>zestaw nie ma klucza Name</translation>
+    </message>
+</context>
+<context>
+    <name>CardSetStream</name>
+    <message>
+        <source>the back</source>
+        <translation>rewers</translation>
+    </message>
+    <message>
+        <source>face %1</source>
+        <translation>motyw %1</translation>
+    </message>
+    <message>
+        <source>the pictures unpack to more than %1 MiB</source>
+        <translation>rozpakowane obrazki zajmują ponad %1 MiB</translation>
+    </message>
+    <message>
+        <source>%1 is cut short</source>
+        <translation>%1 jest ucięty</translation>
+    </message>
+    <message>
+        <source>%1 is not well formed</source>
+        <translation>%1 ma błędną budowę</translation>
+    </message>
+    <message>
+        <source>%1 is empty</source>
+        <translation>%1 jest pusty</translation>
+    </message>
+    <message>
+        <source>%1 is not a BMP picture</source>
+        <translation>%1 nie jest obrazem BMP</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 × %2 pixels</source>
+        <translation>%1 jest większy niż %2 × %2 pikseli</translation>
+    </message>
+    <message>
+        <source>%1 is not a BMP picture the game reads</source>
+        <translation>%1 nie jest obrazem BMP, który gra potrafi odczytać</translation>
+    </message>
+    <message>
+        <source>the picture stream is larger than %1 MiB</source>
+        <translation>strumień obrazków jest większy niż %1 MiB</translation>
+    </message>
+    <message>
+        <source>the picture stream starts neither with MBML nor with MBMC</source>
+        <translation>strumień obrazków nie zaczyna się ani od MBML, ani od MBMC</translation>
+    </message>
+    <message>
+        <source>the picture stream holds %1 pictures instead of %2</source>
+        <translation>strumień obrazków zawiera %1 obrazków zamiast %2</translation>
+    </message>
+    <message>
+        <source>the picture stream goes on after its last picture</source>
+        <translation>strumień obrazków ciągnie się dalej po ostatnim obrazku</translation>
+    </message>
+    <message>
+        <source>the picture stream is cut short</source>
+        <translation>strumień obrazków jest ucięty</translation>
+    </message>
+</context>
+<context>
+    <name>CardSetTool</name>
+    <message>
+        <source>Usage: %1 COMMAND [options] ARGUMENTS
+Makes, checks and installs card sets for the Brivosta Memory Game.
+
+Commands:
+  make --output DIR --name NAME [options] BACK FACE1 ... FACE20
+                       make a set from a back and twenty face pictures
+  check DIR            read a set as the game does and say what is wrong
+  show DIR             print a set&apos;s metadata and pictures
+  extract DIR OUTDIR   write each picture of a set as a PNG file
+  install DIR          copy a set into your card-set folder
+
+&apos;%1 COMMAND --help&apos; describes a command and its options.
+
+Exit codes: 0 done; 1 a picture, the set or an existing folder is refused and
+nothing is written; 2 wrong usage; 3 a file or folder cannot be written.</source>
+        <translation>Użycie: %1 POLECENIE [opcje] ARGUMENTY
+Tworzy, sprawdza i instaluje zestawy kart do gry Brivosta Memory Game.
+
+Polecenia:
+  make --output DIR --name NAZWA [opcje] BACK FACE1 ... FACE20
+                       tworzy zestaw z rewersu i dwudziestu motywów
+  check DIR            czyta zestaw tak jak gra i mówi, co jest nie tak
+  show DIR             wypisuje metadane i obrazki zestawu
+  extract DIR OUTDIR   zapisuje każdy obrazek zestawu jako plik PNG
+  install DIR          kopiuje zestaw do twojego folderu zestawów kart
+
+&apos;%1 POLECENIE --help&apos; opisuje polecenie i jego opcje.
+
+Kody wyjścia: 0 gotowe; 1 obrazek, zestaw lub istniejący folder zostaje odrzucony
+i nic nie jest zapisywane; 2 złe użycie; 3 nie można zapisać pliku lub folderu.</translation>
+    </message>
+    <message>
+        <source>a command is needed</source>
+        <translation>potrzebne jest polecenie</translation>
+    </message>
+    <message>
+        <source>there is no command “%1”</source>
+        <translation>nie ma polecenia „%1”</translation>
+    </message>
+    <message>
+        <source>see %1 --help</source>
+        <translation>zobacz %1 --help</translation>
+    </message>
+</context>
+<context>
+    <name>CheckCommand</name>
+    <message>
+        <source>Reads the card set in DIR as the game does and says what is wrong with it.</source>
+        <translation>Czyta zestaw kart z DIR tak jak gra i mówi, co jest w nim nie tak.</translation>
+    </message>
+    <message>
+        <source>The folder of the set.</source>
+        <translation>Folder zestawu.</translation>
+    </message>
+    <message>
+        <source>%1: the card set “%2” can be used</source>
+        <translation>%1: zestawu kart „%2” można używać</translation>
+    </message>
+</context>
+<context>
+    <name>CommandParser</name>
+    <message>
+        <source>see %1 --help</source>
+        <translation>zobacz %1 --help</translation>
+    </message>
+    <message>
+        <source>the command takes %1, but %2 arguments are given</source>
+        <translation>polecenie przyjmuje %1, a podano %2 argumentów</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>line %1 is not well formed</source>
+        <translation>wiersz %1 ma błędną budowę</translation>
+    </message>
+    <message>
+        <source>the file is larger than %1 KiB</source>
+        <translation>plik jest większy niż %1 KiB</translation>
+    </message>
+    <message>
+        <source>the file is not UTF-8 text</source>
+        <translation>plik nie jest tekstem UTF-8</translation>
+    </message>
+    <message>
+        <source>line %1 repeats the group [%2]</source>
+        <translation>wiersz %1 powtarza grupę [%2]</translation>
+    </message>
+    <message>
+        <source>line %1 repeats the key %2</source>
+        <translation>wiersz %1 powtarza klucz %2</translation>
+    </message>
+</context>
+<context>
+    <name>ExtractCommand</name>
+    <message>
+        <source>Replace the folder OUTDIR if it exists.</source>
+        <translation>Zastąp folder OUTDIR, jeśli istnieje.</translation>
+    </message>
+    <message>
+        <source>Writes each picture of the card set in DIR into the new folder OUTDIR as a PNG file: back.png, then face-01.png to face-20.png.</source>
+        <translation>Zapisuje każdy obrazek zestawu kart z DIR do nowego folderu OUTDIR jako plik PNG: back.png, potem od face-01.png do face-20.png.</translation>
+    </message>
+    <message>
+        <source>The folder of the set, then the folder to make.</source>
+        <translation>Folder zestawu, a potem folder do utworzenia.</translation>
+    </message>
+    <message>
+        <source>the picture cannot be written</source>
+        <translation>nie można zapisać obrazka</translation>
+    </message>
+    <message>
+        <source>wrote the pictures of %1 into %2</source>
+        <translation>zapisano obrazki z %1 w %2</translation>
+    </message>
+</context>
+<context>
+    <name>FolderReplacement</name>
+    <message>
+        <source>the folder cannot be moved here from %1</source>
+        <translation>nie można przenieść tutaj folderu z %1</translation>
+    </message>
+    <message>
+        <source>this is a file, not a folder</source>
+        <translation>to jest plik, a nie folder</translation>
+    </message>
+    <message>
+        <source>this folder exists already (--force replaces it)</source>
+        <translation>ten folder już istnieje (--force go zastępuje)</translation>
+    </message>
+    <message>
+        <source>this folder cannot be made</source>
+        <translation>nie można utworzyć tego folderu</translation>
+    </message>
+    <message>
+        <source>a folder cannot be made in this folder: %1</source>
+        <translation>nie można utworzyć folderu w tym folderze: %1</translation>
+    </message>
+    <message>
+        <source>the folder&apos;s permissions cannot be set</source>
+        <translation>nie można ustawić uprawnień folderu</translation>
+    </message>
+</context>
+<context>
+    <name>InstallCommand</name>
+    <message>
+        <source>Replace an installed set of the same folder name.</source>
+        <translation>Zastąp zainstalowany zestaw o tej samej nazwie folderu.</translation>
+    </message>
+    <message>
+        <source>Copies the card set in DIR, once it reads as the game reads it, into your card-set folder (%1), under the name of its folder.</source>
+        <translation>Kopiuje zestaw kart z DIR, jeśli da się go odczytać tak jak gra, do twojego folderu zestawów kart (%1), pod nazwą jego folderu.</translation>
+    </message>
+    <message>
+        <source>The folder of the set.</source>
+        <translation>Folder zestawu.</translation>
+    </message>
+    <message>
+        <source>installed %1 as %2</source>
+        <translation>zainstalowano %1 jako %2</translation>
+    </message>
+</context>
+<context>
+    <name>MakeCommand</name>
+    <message>
+        <source>Write the set into the folder DIR.</source>
+        <translation>Zapisz zestaw w folderze DIR.</translation>
+    </message>
+    <message>
+        <source>The set&apos;s name, as the game lists it.</source>
+        <translation>Nazwa zestawu, tak jak pokazuje ją gra.</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NAZWA</translation>
+    </message>
+    <message>
+        <source>Who made the pictures.</source>
+        <translation>Kto zrobił obrazki.</translation>
+    </message>
+    <message>
+        <source>TEXT</source>
+        <translation>TEKST</translation>
+    </message>
+    <message>
+        <source>The pictures&apos; licence, as an SPDX identifier.</source>
+        <translation>Licencja obrazków jako identyfikator SPDX.</translation>
+    </message>
+    <message>
+        <source>A line about the set.</source>
+        <translation>Jedno zdanie o zestawie.</translation>
+    </message>
+    <message>
+        <source>The twenty faces&apos; names, separated by &quot;;&quot; (default: the files&apos; names).</source>
+        <translation>Nazwy dwudziestu motywów, rozdzielone znakiem &quot;;&quot; (domyślnie: nazwy plików).</translation>
+    </message>
+    <message>
+        <source>NAMES</source>
+        <translation>NAZWY</translation>
+    </message>
+    <message>
+        <source>Write a plain stream (&quot;MBML&quot;) instead of a packed one.</source>
+        <translation>Zapisz zwykły strumień (&quot;MBML&quot;) zamiast spakowanego.</translation>
+    </message>
+    <message>
+        <source>Replace the folder DIR if it exists.</source>
+        <translation>Zastąp folder DIR, jeśli istnieje.</translation>
+    </message>
+    <message>
+        <source>Makes a card set of a back and %1 faces from picture files (PNG, JPEG, BMP, GIF, SVG). Each picture is fitted on a %2 x %2 square, on white.</source>
+        <translation>Tworzy zestaw kart z rewersu i %1 motywów z plików obrazów (PNG, JPEG, BMP, GIF, SVG). Każdy obrazek jest dopasowany do kwadratu %2 x %2, na białym tle.</translation>
+    </message>
+    <message>
+        <source>BACK FACE1 ... FACE%1</source>
+        <translation>BACK FACE1 ... FACE%1</translation>
+    </message>
+    <message>
+        <source>The picture files: the back, then the faces in their order.</source>
+        <translation>Pliki obrazów: rewers, a potem motywy po kolei.</translation>
+    </message>
+    <message>
+        <source>make needs --%1</source>
+        <translation>make potrzebuje --%1</translation>
+    </message>
+    <message>
+        <source>writing %1</source>
+        <translation>zapisywanie %1</translation>
+    </message>
+    <message>
+        <source>made the card set “%1” in %2</source>
+        <translation>utworzono zestaw kart „%1” w %2</translation>
+    </message>
+</context>
+<context>
     <name>MessageBoxes</name>
     <message>
         <source>Confirm</source>
@@ -98,6 +486,25 @@
     <message>
         <source>&amp;No</source>
         <translation>&amp;Nie</translation>
+    </message>
+</context>
+<context>
+    <name>PictureFile</name>
+    <message>
+        <source>this is not a picture that can be read (%1)</source>
+        <translation>to nie jest obrazek, który da się odczytać (%1)</translation>
+    </message>
+    <message>
+        <source>not a drawing that can be shown</source>
+        <translation>nie jest to rysunek, który da się pokazać</translation>
+    </message>
+    <message>
+        <source>there is no such file</source>
+        <translation>nie ma takiego pliku</translation>
+    </message>
+    <message>
+        <source>this is not a file</source>
+        <translation>to nie jest plik</translation>
     </message>
 </context>
 <context>
@@ -120,6 +527,60 @@
     <message>
         <source>Nothing selected</source>
         <translation>Nic nie wybrano</translation>
+    </message>
+</context>
+<context>
+    <name>SetFolderWriter</name>
+    <message>
+        <source>the written set does not read back: %1</source>
+        <translation>zapisanego zestawu nie da się odczytać: %1</translation>
+    </message>
+    <message>
+        <source>the file cannot be copied here: %1</source>
+        <translation>nie można skopiować tutaj pliku: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ShowCommand</name>
+    <message>
+        <source>Prints the metadata of the card set in DIR and the size and depth of each picture.</source>
+        <translation>Wypisuje metadane zestawu kart z DIR oraz rozmiar i głębię kolorów każdego obrazka.</translation>
+    </message>
+    <message>
+        <source>The folder of the set.</source>
+        <translation>Folder zestawu.</translation>
+    </message>
+    <message>
+        <source>Name: %1%2</source>
+        <translation>Nazwa: %1%2</translation>
+    </message>
+    <message>
+        <source>Comment: %1</source>
+        <translation>Komentarz: %1</translation>
+    </message>
+    <message>
+        <source>Author: %1</source>
+        <translation>Autor: %1</translation>
+    </message>
+    <message>
+        <source>License: %1</source>
+        <translation>Licencja: %1</translation>
+    </message>
+    <message>
+        <source>Stream: %1 (%2)</source>
+        <translation>Strumień: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>back</source>
+        <translation>rewers</translation>
+    </message>
+    <message>
+        <source>face %1, %2%3</source>
+        <translation>motyw %1, %2%3</translation>
+    </message>
+    <message>
+        <source>Entry %1: %2 x %3, %4 bits, %5</source>
+        <translation>Pozycja %1: %2 x %3, %4 bitów, %5</translation>
     </message>
 </context>
 <context>
@@ -449,6 +910,173 @@ potwierdź wybór przyciskiem OK.
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>brivmemo::extras::CardFlipper</name>
+    <message>
+        <source>&amp;Flip Cards</source>
+        <translation>&amp;Obracanie kart</translation>
+    </message>
+</context>
+<context>
+    <name>brivmemo::extras::CardSetCatalog</name>
+    <message>
+        <source>Animals</source>
+        <translation>Zwierzęta</translation>
+    </message>
+</context>
+<context>
+    <name>brivmemo::extras::CardSetMenu</name>
+    <message>
+        <source>&amp;Extras</source>
+        <translation>&amp;Dodatki</translation>
+    </message>
+    <message>
+        <source>&amp;Card Set</source>
+        <translation>&amp;Zestaw kart</translation>
+    </message>
+</context>
+<context>
+    <name>brivmemo::extras::CardSetSwitcher</name>
+    <message>
+        <source>Card set “%1” cannot be used: %2</source>
+        <translation>Nie można użyć zestawu kart „%1”: %2</translation>
+    </message>
+</context>
+<context>
+    <name>brivmemo::extras::GameSounds</name>
+    <message>
+        <source>S&amp;ound</source>
+        <translation>&amp;Dźwięk</translation>
+    </message>
+</context>
+<context>
+    <name>brivmemo::extras::GameStatistics</name>
+    <message>
+        <source>S&amp;tatistics…</source>
+        <translation>&amp;Statystyki…</translation>
+    </message>
+    <message>
+        <source>The statistics in %1 could not be read. They have been kept as %2, and new statistics have been started.</source>
+        <translation>Nie udało się odczytać statystyk z %1. Zostały zachowane jako %2 i rozpoczęto nowe statystyki.</translation>
+    </message>
+    <message>
+        <source>The statistics in %1 cannot be kept: %2</source>
+        <translation>Nie można prowadzić statystyk w %1: %2</translation>
+    </message>
+    <message>
+        <source>The statistics of this game could not be saved: %1</source>
+        <translation>Nie udało się zapisać statystyk tej gry: %1</translation>
+    </message>
+</context>
+<context>
+    <name>brivmemo::extras::StatisticsWindow</name>
+    <message>
+        <source>Two people</source>
+        <translation>Dwie osoby</translation>
+    </message>
+    <message>
+        <source>Computer, Beginner</source>
+        <translation>Komputer, Początkujący</translation>
+    </message>
+    <message>
+        <source>Computer, Intermediate</source>
+        <translation>Komputer, Średni</translation>
+    </message>
+    <message>
+        <source>Computer, Wizard</source>
+        <translation>Komputer, Czarodziej</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statystyki</translation>
+    </message>
+    <message>
+        <source>Statistics by player and game</source>
+        <translation>Statystyki według gracza i gry</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Gracz</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Rodzaj gry</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Partie</translation>
+    </message>
+    <message>
+        <source>Wins</source>
+        <translation>Wygrane</translation>
+    </message>
+    <message>
+        <source>Draws</source>
+        <translation>Remisy</translation>
+    </message>
+    <message>
+        <source>Losses</source>
+        <translation>Przegrane</translation>
+    </message>
+    <message>
+        <source>Fewest mistakes</source>
+        <translation>Najmniej błędów</translation>
+    </message>
+    <message>
+        <source>Moves per pair</source>
+        <translation>Ruchy na parę</translation>
+    </message>
+    <message>
+        <source>The best game: the fewest mistakes in one game</source>
+        <translation>Najlepsza gra: najmniej błędów w jednej grze</translation>
+    </message>
+    <message>
+        <source>All the player&apos;s moves over all the pairs taken</source>
+        <translation>Wszystkie ruchy gracza podzielone przez wszystkie zebrane pary</translation>
+    </message>
+    <message>
+        <source>No game has been played to its end yet.</source>
+        <translation>Żadna gra nie została jeszcze rozegrana do końca.</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Wyzeruj</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Zamknij</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>brak</translation>
+    </message>
+    <message>
+        <source>Do you really want to erase all the statistics ?</source>
+        <translation>Czy na pewno chcesz usunąć wszystkie statystyki?</translation>
+    </message>
+</context>
+<context>
+    <name>brivmemo::statistics</name>
+    <message>
+        <source>%1 cannot be renamed.</source>
+        <translation>Nie można zmienić nazwy %1.</translation>
+    </message>
+</context>
+<context>
+    <name>brivmemo::statistics::StatisticsStore</name>
+    <message>
+        <source>The folder of %1 cannot be made.</source>
+        <translation>Nie można utworzyć folderu dla %1.</translation>
+    </message>
+    <message>
+        <source>The statistics are not open.</source>
+        <translation>Statystyki nie są otwarte.</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s SQLite driver is not installed.</source>
+        <translation>Sterownik SQLite dla Qt nie jest zainstalowany.</translation>
     </message>
 </context>
 </TS>

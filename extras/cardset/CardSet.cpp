@@ -14,18 +14,18 @@ namespace brivmemo::cardset {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("brivmemo::cardset::CardSet", text);
-}
+// Gives lupdate and the program one context for the texts of this file.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(CardSet)
+};
 
 void checkFolder(const QString &folder)
 {
     const QFileInfo info(folder);
     if (!info.exists())
-        throw CardSetError(folder, tr("the folder does not exist"));
+        throw CardSetError(folder, Texts::tr("the folder does not exist"));
     if (!info.isDir())
-        throw CardSetError(folder, tr("it is not a folder"));
+        throw CardSetError(folder, Texts::tr("it is not a folder"));
 }
 
 // The whole file, refused before it is read when it is larger than the limit.
@@ -33,11 +33,11 @@ QByteArray readBounded(const QString &path, std::size_t limit)
 {
     const QFileInfo info(path);
     if (!info.exists())
-        throw CardSetError(path, tr("the file is missing"));
+        throw CardSetError(path, Texts::tr("the file is missing"));
     if (!info.isFile())
-        throw CardSetError(path, tr("it is not a file"));
+        throw CardSetError(path, Texts::tr("it is not a file"));
     const auto tooLarge = [&path, limit] {
-        return CardSetError(path, tr("the file is larger than %1 KiB").arg(limit >> 10));
+        return CardSetError(path, Texts::tr("the file is larger than %1 KiB").arg(limit >> 10));
     };
     if (static_cast<std::size_t>(info.size()) > limit)
         throw tooLarge();
@@ -111,7 +111,7 @@ void writeCardSet(const QString &folder, const CardSet &set, StreamForm form)
     const QString pictures = streamPath(folder);
     if (set.pictures.size() != static_cast<std::size_t>(kEntryCount))
         throw CardSetError(
-            pictures, tr("a set needs %1 pictures, not %2").arg(kEntryCount).arg(set.pictures.size()));
+            pictures, Texts::tr("a set needs %1 pictures, not %2").arg(kEntryCount).arg(set.pictures.size()));
     const auto stream = writeCardSetStream(set.pictures, form);
     const QByteArray streamBytes(
         reinterpret_cast<const char *>(stream.data()), static_cast<qsizetype>(stream.size()));

@@ -20,18 +20,18 @@ const QString AuthorKey = QStringLiteral("Author");
 const QString LicenseKey = QStringLiteral("License");
 const QString FacesKey = QStringLiteral("Faces");
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("brivmemo::cardset::CardSetMetadata", text);
-}
+// Gives lupdate and the program one context for the texts of this file.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(CardSetMetadata)
+};
 
 QStringList checkedFaces(const QStringList &faces, const QString &key)
 {
     if (faces.size() != kFaceCount)
         throw CardSetError(
-            {}, tr("%1 names %2 faces instead of %3").arg(key).arg(faces.size()).arg(kFaceCount));
+            {}, Texts::tr("%1 names %2 faces instead of %3").arg(key).arg(faces.size()).arg(kFaceCount));
     if (std::any_of(faces.begin(), faces.end(), [](const QString &face) { return face.trimmed().isEmpty(); }))
-        throw CardSetError({}, tr("%1 has an empty face name").arg(key));
+        throw CardSetError({}, Texts::tr("%1 has an empty face name").arg(key));
     return faces;
 }
 
@@ -74,11 +74,11 @@ CardSetMetadata CardSetMetadata::parse(const QByteArray &text)
 {
     const DesktopEntry entry = DesktopEntry::parse(text);
     if (!entry.hasGroup(Group))
-        throw CardSetError({}, tr("there is no [%1] group").arg(Group));
+        throw CardSetError({}, Texts::tr("there is no [%1] group").arg(Group));
     CardSetMetadata metadata;
     metadata.name = entry.value(Group, NameKey);
     if (metadata.name.trimmed().isEmpty())
-        throw CardSetError({}, tr("the set has no Name"));
+        throw CardSetError({}, Texts::tr("the set has no Name"));
     for (const QString &locale : entry.locales(Group, NameKey))
         metadata.nameTranslations.insert(locale, entry.value(Group, NameKey, locale));
     metadata.comment = entry.value(Group, CommentKey);

@@ -25,6 +25,8 @@ class StartupDialogGate;
 class StatisticsWindow;
 
 class GameStatistics : public QObject {
+    Q_OBJECT
+
 public:
     GameStatistics(QObject &owner, TForm1 &form, QMenu &extrasMenu, const GameEvents &events,
         StartupDialogGate &startupDialog);

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: MIT
 // brivmemo-cardset run as a player runs it, on pictures the tests draw.
+#include "../ui/TranslatedLanguages.h"
 #include "CardSet.h"
 #include "CardSetError.h"
 #include "CardSetLimits.h"
 #include "TestPictures.h"
+#include "Translations.h"
 #include "XdgSandbox.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QPainter>
@@ -46,10 +49,12 @@ protected:
 
     QString path(const QString &name) const { return QDir(work.path()).filePath(name); }
 
-    ToolRun runTool(const QStringList &arguments) const
+    // The tool speaks the desktop's language; its English texts are the ones tests look for.
+    ToolRun runTool(const QStringList &arguments, const QString &language = QStringLiteral("en")) const
     {
         QProcess tool;
         QProcessEnvironment environment = xdg.environment();
+        environment.insert(QStringLiteral("LANGUAGE"), language);
         environment.insert(
             QStringLiteral("LSAN_OPTIONS"), QStringLiteral("suppressions=" BRIVMEMO_LSAN_SUPPRESSIONS));
         tool.setProcessEnvironment(environment);
@@ -450,5 +455,28 @@ INSTANTIATE_TEST_SUITE_P(Usage, UsageTest,
             "unknown_command", {QStringLiteral("paint")}, 2, QStringLiteral("there is no command “paint”")},
         UsageCase {"check_without_folder", {QStringLiteral("check")}, 2, QStringLiteral("DIR")}),
     [](const auto &info) { return std::string(info.param.name); });
+
+class ToolLanguageTest : public CardSetToolTest, public testing::WithParamInterface<const char *> {
+protected:
+    void TearDown() override { installTranslations({}); }
+};
+
+// The tool's own complaints and those of the card-set reader it shares with the game.
+TEST_P(ToolLanguageTest, ComplainsInTheDesktopLanguage)
+{
+    const QString language = QString::fromLatin1(GetParam());
+    const ToolRun unknown = runTool({QStringLiteral("paint")}, language);
+    const ToolRun missing = runTool({QStringLiteral("check"), path(QStringLiteral("nowhere"))}, language);
+
+    installTranslations(language);
+    const QString noCommand
+        = QCoreApplication::translate("CardSetTool", "there is no command “%1”").arg(QStringLiteral("paint"));
+    const QString noFolder = QCoreApplication::translate("CardSet", "the folder does not exist");
+    EXPECT_NE(noFolder, QStringLiteral("the folder does not exist"));
+    EXPECT_TRUE(unknown.errors.contains(noCommand)) << unknown.errors.toStdString();
+    EXPECT_TRUE(missing.errors.contains(noFolder)) << missing.errors.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, ToolLanguageTest, test::ShippedLanguages, test::languageName);
 
 } // namespace

@@ -39,3 +39,9 @@ export LSAN_OPTIONS="suppressions=$(dirname "${BASH_SOURCE[0]}")/lsan.supp:print
 # The game's sounds stay off the speakers of whoever runs the tests: the program finds no sound
 # server, as on a build machine.
 export PULSE_SERVER=unix:/nonexistent/brivmemo-e2e
+
+# The scripts find windows by their English titles; the program follows the desktop's
+# language, so it is told to speak English whatever the machine's language is.
+export LANGUAGE=en
+export LANG=C.UTF-8
+export LC_ALL=C.UTF-8

@@ -5,6 +5,7 @@
 #include "Translations.h"
 
 #include "DialogChars.h"
+#include "Extras.h"
 #include "GameWindows.h"
 #include "GameWindowsFixture.h"
 #include "Globais.h"
@@ -13,8 +14,11 @@
 #include "WindowTexts.h"
 #include "memo.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QPlainTextEdit>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <map>
 
@@ -50,10 +54,12 @@ protected:
         GameWindowsTest::SetUp();
         {
             const TGameWindows englishWindows;
+            extras::installExtras(*Form1);
             english = shownTexts();
         }
         installTranslations(QString::fromLatin1(GetParam()));
         createWindows();
+        extras::installExtras(form());
         shown = shownTexts();
         ASSERT_EQ(shown.size(), english.size());
     }
@@ -97,6 +103,26 @@ TEST_P(InEachLanguage, AcceleratorLettersStayApartWhereTheOriginalsAre)
                 << shown[j].text.toStdString();
         }
     }
+}
+
+// A translation may be longer than the English, but the "&Extras" menu must not turn into a
+// wide strip beside the small main window.
+TEST_P(InEachLanguage, TheExtrasMenuStaysNarrow)
+{
+    const QFontMetrics metrics(QApplication::font("QMenu"));
+    const auto widths = [&metrics](const std::vector<ShownText> &texts) {
+        std::vector<std::pair<int, QString>> items;
+        for (const ShownText &text : texts) {
+            if (std::string_view(text.group) == "extras menu")
+                items.emplace_back(metrics.horizontalAdvance(text.text), text.text);
+        }
+        return items;
+    };
+    const auto englishItems = widths(english);
+    ASSERT_FALSE(englishItems.empty());
+    const int englishWidest = std::max_element(englishItems.begin(), englishItems.end())->first;
+    for (const auto &[width, text] : widths(shown))
+        EXPECT_LE(width, 2 * englishWidest) << text.toStdString();
 }
 
 TEST_P(InEachLanguage, TheBoxesSpeakTheLanguage)

@@ -2,21 +2,28 @@
 #include "WindowTexts.h"
 
 #include "About.h"
+#include "Extras.h"
 #include "Globais.h"
 #include "MMBitmapRadioButton.h"
+#include "StatisticsWindow.h"
 #include "UHelp.h"
 #include "Uescolhe.h"
 #include "Uopcoes.h"
 #include "memo.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTableWidget>
+#include <array>
+#include <gtest/gtest.h>
 
 namespace brivmemo::test {
 namespace {
@@ -41,12 +48,51 @@ void addGameTypeDialog(std::vector<ShownText> &texts, const char *group, bool at
         texts.push_back({"TfrmEscolhe", group, text});
 }
 
+// Each item of the "&Extras" menu is made, and translated, by the extra it belongs to; these
+// are their contexts in the order of the menu.
+constexpr std::array ExtrasItemContexts {"brivmemo::extras::CardSetMenu", "brivmemo::extras::CardFlipper",
+    "brivmemo::extras::GameSounds", "brivmemo::extras::GameStatistics"};
+constexpr const char *StatisticsContext = "brivmemo::extras::StatisticsWindow";
+
+QMenu &extrasMenu()
+{
+    return *Form1->menuBar()->findChild<QMenu *>(QStringLiteral("mnExtras"));
+}
+
+void addExtrasMenu(std::vector<ShownText> &texts)
+{
+    std::size_t item = 0;
+    for (const QAction *action : extrasMenu().actions()) {
+        if (!action->isSeparator())
+            texts.push_back({ExtrasItemContexts.at(item++), "extras menu", action->text()});
+    }
+    EXPECT_EQ(item, ExtrasItemContexts.size());
+}
+
+// Opens the statistics window as the player does, reads it and closes it again.
+void addStatisticsWindow(std::vector<ShownText> &texts)
+{
+    extrasMenu().actions().constLast()->trigger();
+    auto *window = dynamic_cast<extras::StatisticsWindow *>(QApplication::activeModalWidget());
+    ASSERT_NE(window, nullptr) << "the statistics window did not open";
+    texts.push_back({StatisticsContext, "statistics window", window->windowTitle()});
+    const QTableWidget &table = window->table();
+    for (int column = 0; column < table.columnCount(); ++column)
+        texts.push_back({StatisticsContext, "statistics window", table.horizontalHeaderItem(column)->text()});
+    texts.push_back({StatisticsContext, "statistics window",
+        window->findChild<QLabel *>(QStringLiteral("lblNoGames"))->text()});
+    for (const QPushButton *button : window->findChildren<QPushButton *>())
+        texts.push_back({StatisticsContext, "statistics window", button->text()});
+    window->reject();
+}
+
 } // namespace
 
 std::vector<ShownText> shownTexts()
 {
     std::vector<ShownText> texts;
     texts.push_back({"TForm1", "menu bar", Form1->mnJogo->title()});
+    texts.push_back({"brivmemo::extras::CardSetMenu", "menu bar", extrasMenu().title()});
     texts.push_back({"TForm1", "menu bar", Form1->mnAjuda->title()});
     addMenu(texts, "game menu", *Form1->mnJogo);
     addMenu(texts, "help menu", *Form1->mnAjuda);
@@ -72,6 +118,9 @@ std::vector<ShownText> shownTexts()
     for (const QString &text :
         {f_sobre->windowTitle(), f_sobre->PageControl1->tabText(0), f_sobre->BitBtn1->text()})
         texts.push_back({"Tf_sobre", "about", text});
+
+    addExtrasMenu(texts);
+    addStatisticsWindow(texts);
     return texts;
 }
 

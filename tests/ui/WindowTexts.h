@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// Every fixed text of the original windows as they show it now, each with the translation
+// Every fixed text of the original windows and of the extras as they show it now, each with the translation
 // context it comes from and the menu or dialog whose accelerator letters it shares, so that
 // the same list read in English and in another language can be compared line by line.
 #pragma once
@@ -16,8 +16,9 @@ struct ShownText {
     QString text;
 };
 
-// Reads the windows created by the fixture; the game-type dialog is read twice, with its
-// start-up caption "E&xit" and with its later "&Close".
+// Reads the windows created by the fixture, with the extras installed in them, and the
+// statistics window they open; the game-type dialog is read twice, with its start-up caption
+// "E&xit" and with its later "&Close".
 std::vector<ShownText> shownTexts();
 
 // The language's own text for an English one, as its translation has it.

@@ -9,10 +9,10 @@ namespace brivmemo::cardtool {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("CommandParser", text);
-}
+// Gives lupdate and the program one context for the texts of this file.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(CommandParser)
+};
 
 } // namespace
 
@@ -25,7 +25,7 @@ std::optional<ExitCode> parseCommand(
     const QCommandLineOption help = parser.addHelpOption();
     if (!parser.parse(arguments)) {
         printNote(parser.errorText());
-        printNote(tr("see %1 --help").arg(arguments.value(0)));
+        printNote(Texts::tr("see %1 --help").arg(arguments.value(0)));
         return ExitCode::WrongUsage;
     }
     if (parser.isSet(help)) {
@@ -34,8 +34,9 @@ std::optional<ExitCode> parseCommand(
     }
     const auto count = parser.positionalArguments().size();
     if (count < shape.minArguments || (shape.maxArguments >= 0 && count > shape.maxArguments)) {
-        printNote(tr("the command takes %1, but %2 arguments are given").arg(shape.arguments).arg(count));
-        printNote(tr("see %1 --help").arg(arguments.value(0)));
+        printNote(
+            Texts::tr("the command takes %1, but %2 arguments are given").arg(shape.arguments).arg(count));
+        printNote(Texts::tr("see %1 --help").arg(arguments.value(0)));
         return ExitCode::WrongUsage;
     }
     return std::nullopt;

@@ -14,14 +14,14 @@ namespace brivmemo::cardtool {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("PictureFile", text);
-}
+// Gives lupdate and the program one context for the texts of this file.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(PictureFile)
+};
 
 QString unreadable(const QString &detail)
 {
-    return tr("this is not a picture that can be read (%1)").arg(detail);
+    return Texts::tr("this is not a picture that can be read (%1)").arg(detail);
 }
 
 // Drawn at the size it is shown at, on a transparent ground.
@@ -30,7 +30,7 @@ QImage drawSvg(const QString &path, int side)
     QSvgRenderer renderer(path);
     const QSize size = renderer.defaultSize().scaled(side, side, Qt::KeepAspectRatio);
     if (!renderer.isValid() || size.isEmpty())
-        throw cardset::CardSetError(path, unreadable(tr("not a drawing that can be shown")));
+        throw cardset::CardSetError(path, unreadable(Texts::tr("not a drawing that can be shown")));
     QImage picture(size, QImage::Format_ARGB32_Premultiplied);
     picture.fill(Qt::transparent);
     QPainter painter(&picture);
@@ -44,9 +44,9 @@ QImage readSquarePicture(const QString &path, int side)
 {
     const QFileInfo info(path);
     if (!info.exists())
-        throw cardset::CardSetError(path, tr("there is no such file"));
+        throw cardset::CardSetError(path, Texts::tr("there is no such file"));
     if (!info.isFile())
-        throw cardset::CardSetError(path, tr("this is not a file"));
+        throw cardset::CardSetError(path, Texts::tr("this is not a file"));
     QImageReader reader(path);
     reader.setAutoTransform(true);
     const QByteArray format = reader.format();

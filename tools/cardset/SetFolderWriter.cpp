@@ -13,10 +13,10 @@ namespace {
 
 using cardset::CardSetError;
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("SetFolderWriter", text);
-}
+// Gives lupdate and the program one context for the texts of this file.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(SetFolderWriter)
+};
 
 // The set in the new folder must read as the game will read it.
 void readBack(const QString &folder)
@@ -24,7 +24,8 @@ void readBack(const QString &folder)
     try {
         cardset::readCardSet(folder);
     } catch (const CardSetError &error) {
-        throw WriteFailure(error.file(), tr("the written set does not read back: %1").arg(error.reason()));
+        throw WriteFailure(
+            error.file(), Texts::tr("the written set does not read back: %1").arg(error.reason()));
     }
 }
 
@@ -52,7 +53,8 @@ void copySetFolder(const QString &source, const QString &folder, Existing existi
             const QString to = QDir(fresh).filePath(QString::fromLatin1(name));
             QFile file(from);
             if (!file.copy(to))
-                throw WriteFailure(to, tr("the file cannot be copied here: %1").arg(file.errorString()));
+                throw WriteFailure(
+                    to, Texts::tr("the file cannot be copied here: %1").arg(file.errorString()));
         }
         readBack(fresh);
     });

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // brivmemo-cardset: the card-set tool (see CardSetTool.h).
 #include "CardSetTool.h"
+#include "Translations.h"
 
 #include <QGuiApplication>
 
@@ -12,5 +13,6 @@ int main(int argc, char *argv[])
     const QGuiApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("brivmemo-cardset"));
     QCoreApplication::setApplicationVersion(QStringLiteral(BRIVMEMO_VERSION));
+    brivmemo::followDesktopLanguage();
     return static_cast<int>(brivmemo::cardtool::CardSetTool::run(QCoreApplication::arguments()));
 }
