@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -103,6 +104,10 @@ void StatisticsWindow::refresh()
     }
     noGames_->setVisible(rows.empty());
     reset_->setEnabled(!rows.empty());
+    // A table's own size hint stops at a width that the wider headers of some languages pass:
+    // the window is made as wide as every column, with room for a vertical scroll bar.
+    table_->setMinimumWidth(table_->horizontalHeader()->length() + 2 * table_->frameWidth()
+        + table_->verticalScrollBar()->sizeHint().width());
     adjustSize();
 }
 

@@ -20,6 +20,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <array>
@@ -69,7 +70,8 @@ void addExtrasMenu(std::vector<ShownText> &texts)
     EXPECT_EQ(item, ExtrasItemContexts.size());
 }
 
-// Opens the statistics window as the player does, reads it and closes it again.
+// Opens the statistics window as the player does, reads it and closes it again. Its columns,
+// however wide their headers are in the language, must all show without scrolling.
 void addStatisticsWindow(std::vector<ShownText> &texts)
 {
     extrasMenu().actions().constLast()->trigger();
@@ -77,6 +79,7 @@ void addStatisticsWindow(std::vector<ShownText> &texts)
     ASSERT_NE(window, nullptr) << "the statistics window did not open";
     texts.push_back({StatisticsContext, "statistics window", window->windowTitle()});
     const QTableWidget &table = window->table();
+    EXPECT_EQ(table.horizontalScrollBar()->maximum(), 0) << "the statistics window hides some of its columns";
     for (int column = 0; column < table.columnCount(); ++column)
         texts.push_back({StatisticsContext, "statistics window", table.horizontalHeaderItem(column)->text()});
     texts.push_back({StatisticsContext, "statistics window",
