@@ -22,15 +22,11 @@ struct FileCloser {
 };
 using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
-[[noreturn]] void fail(const std::string &step, const std::string &reason)
-{
-    throw EInOutError(
-        std::string("Input/output error while ") + step + " \"" + SettingsFileName + "\": " + reason);
-}
+using Step = Exception::Message;
 
-[[noreturn]] void failWithErrno(const std::string &step)
+[[noreturn]] void failWithErrno(Step step)
 {
-    fail(step, std::strerror(errno));
+    throw EInOutError(step, {SettingsFileName, std::strerror(errno)});
 }
 
 bool settingsFileExists()
@@ -39,7 +35,7 @@ bool settingsFileExists()
     return std::filesystem::exists(SettingsFileName, error);
 }
 
-FilePtr open(const char *mode, const std::string &step)
+FilePtr open(const char *mode, Step step)
 {
     FilePtr file(std::fopen(SettingsFileName, mode));
     if (!file)
@@ -51,13 +47,13 @@ void write(std::FILE *file, const TConfig &config)
 {
     const auto bytes = configToBytes(config);
     if (std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size() || std::fflush(file) != 0)
-        failWithErrno("writing");
+        failWithErrno(Step::WritingFile);
 }
 
 void close(FilePtr file)
 {
     if (std::fclose(file.release()) != 0)
-        failWithErrno("closing");
+        failWithErrno(Step::ClosingFile);
 }
 
 } // namespace
@@ -65,19 +61,19 @@ void close(FilePtr file)
 void Le_Config()
 {
     if (!settingsFileExists()) {
-        FilePtr file = open("wb", "creating");
+        FilePtr file = open("wb", Step::CreatingFile);
         Config = defaultConfig();
         write(file.get(), Config);
         close(std::move(file));
         return;
     }
-    FilePtr file = open("r+b", "opening");
+    FilePtr file = open("r+b", Step::OpeningFile);
     std::array<std::uint8_t, ConfigRecordSize> bytes {};
     const std::size_t count = std::fread(bytes.data(), 1, bytes.size(), file.get());
     if (count != bytes.size()) {
         if (std::ferror(file.get()) != 0)
-            failWithErrno("reading");
-        fail("reading", "the file holds fewer than " + std::to_string(ConfigRecordSize) + " bytes");
+            failWithErrno(Step::ReadingFile);
+        throw EInOutError(Step::FileTooShort, {SettingsFileName, std::to_string(ConfigRecordSize)});
     }
     close(std::move(file));
     Config = configFromBytes(bytes);
@@ -85,7 +81,7 @@ void Le_Config()
 
 void Grava_Config()
 {
-    FilePtr file = settingsFileExists() ? open("r+b", "opening") : open("wb", "creating");
+    FilePtr file = settingsFileExists() ? open("r+b", Step::OpeningFile) : open("wb", Step::CreatingFile);
     write(file.get(), Config);
     close(std::move(file));
 }

@@ -4,6 +4,7 @@
 // the program go on, as if the handler had ended at the failing step.
 #pragma once
 
+#include "ErrorText.h"
 #include "MessageBoxes.h"
 
 #include <QString>
@@ -18,7 +19,7 @@ template<typename Handler, typename... Args> void runGuarded(Handler &&handler, 
     try {
         std::invoke(std::forward<Handler>(handler), std::forward<Args>(args)...);
     } catch (const std::exception &error) {
-        showErrorBox(QString::fromUtf8(error.what()));
+        showErrorBox(errorText(error));
     }
 }
 

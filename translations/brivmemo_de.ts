@@ -918,6 +918,61 @@ zu wählen, und bestätige deine Wahl mit OK.
     </message>
 </context>
 <context>
+    <name>brivmemo::Exception</name>
+    <message>
+        <source>Stream read error</source>
+        <translation>Fehler beim Lesen der Daten</translation>
+    </message>
+    <message>
+        <source>Invalid BitmapList stream</source>
+        <translation>Ungültige Bilderliste</translation>
+    </message>
+    <message>
+        <source>List index out of bounds (%1)</source>
+        <translation>Listenindex außerhalb des gültigen Bereichs (%1)</translation>
+    </message>
+    <message>
+        <source>Bitmap image is not valid</source>
+        <translation>Das Bild ist ungültig</translation>
+    </message>
+    <message>
+        <source>Cannot assign a %1 to a %2</source>
+        <translation>%1 kann nicht %2 zugewiesen werden</translation>
+    </message>
+    <message>
+        <source>LZRW Error!</source>
+        <translation>LZRW-Fehler!</translation>
+    </message>
+    <message>
+        <source>Control &apos;%1&apos; has no parent window</source>
+        <translation>Das Steuerelement „%1“ hat kein übergeordnetes Fenster</translation>
+    </message>
+    <message>
+        <source>Input/output error while creating &quot;%1&quot;: %2</source>
+        <translation>Ein-/Ausgabefehler beim Anlegen von „%1“: %2</translation>
+    </message>
+    <message>
+        <source>Input/output error while opening &quot;%1&quot;: %2</source>
+        <translation>Ein-/Ausgabefehler beim Öffnen von „%1“: %2</translation>
+    </message>
+    <message>
+        <source>Input/output error while reading &quot;%1&quot;: %2</source>
+        <translation>Ein-/Ausgabefehler beim Lesen von „%1“: %2</translation>
+    </message>
+    <message>
+        <source>Input/output error while writing &quot;%1&quot;: %2</source>
+        <translation>Ein-/Ausgabefehler beim Schreiben von „%1“: %2</translation>
+    </message>
+    <message>
+        <source>Input/output error while closing &quot;%1&quot;: %2</source>
+        <translation>Ein-/Ausgabefehler beim Schließen von „%1“: %2</translation>
+    </message>
+    <message>
+        <source>Input/output error while reading &quot;%1&quot;: the file holds fewer than %2 bytes</source>
+        <translation>Ein-/Ausgabefehler beim Lesen von „%1“: Die Datei enthält weniger als %2 Bytes</translation>
+    </message>
+</context>
+<context>
     <name>brivmemo::extras::CardFlipper</name>
     <message>
         <source>&amp;Flip Cards</source>

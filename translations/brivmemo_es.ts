@@ -916,6 +916,61 @@ los jugadores, y confirma tu elección con Aceptar.
     </message>
 </context>
 <context>
+    <name>brivmemo::Exception</name>
+    <message>
+        <source>Stream read error</source>
+        <translation>Error al leer los datos</translation>
+    </message>
+    <message>
+        <source>Invalid BitmapList stream</source>
+        <translation>Lista de imágenes no válida</translation>
+    </message>
+    <message>
+        <source>List index out of bounds (%1)</source>
+        <translation>Índice de lista fuera de rango (%1)</translation>
+    </message>
+    <message>
+        <source>Bitmap image is not valid</source>
+        <translation>La imagen no es válida</translation>
+    </message>
+    <message>
+        <source>Cannot assign a %1 to a %2</source>
+        <translation>No se puede asignar %1 a %2</translation>
+    </message>
+    <message>
+        <source>LZRW Error!</source>
+        <translation>¡Error de LZRW!</translation>
+    </message>
+    <message>
+        <source>Control &apos;%1&apos; has no parent window</source>
+        <translation>El control «%1» no tiene ventana madre</translation>
+    </message>
+    <message>
+        <source>Input/output error while creating &quot;%1&quot;: %2</source>
+        <translation>Error de entrada/salida al crear «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Input/output error while opening &quot;%1&quot;: %2</source>
+        <translation>Error de entrada/salida al abrir «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Input/output error while reading &quot;%1&quot;: %2</source>
+        <translation>Error de entrada/salida al leer «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Input/output error while writing &quot;%1&quot;: %2</source>
+        <translation>Error de entrada/salida al escribir «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Input/output error while closing &quot;%1&quot;: %2</source>
+        <translation>Error de entrada/salida al cerrar «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Input/output error while reading &quot;%1&quot;: the file holds fewer than %2 bytes</source>
+        <translation>Error de entrada/salida al leer «%1»: el archivo tiene menos de %2 bytes</translation>
+    </message>
+</context>
+<context>
     <name>brivmemo::extras::CardFlipper</name>
     <message>
         <source>&amp;Flip Cards</source>

@@ -916,6 +916,61 @@ des joueurs, puis confirme ton choix avec OK.
     </message>
 </context>
 <context>
+    <name>brivmemo::Exception</name>
+    <message>
+        <source>Stream read error</source>
+        <translation>Erreur de lecture des données</translation>
+    </message>
+    <message>
+        <source>Invalid BitmapList stream</source>
+        <translation>Liste d&apos;images non valide</translation>
+    </message>
+    <message>
+        <source>List index out of bounds (%1)</source>
+        <translation>Index de liste hors limites (%1)</translation>
+    </message>
+    <message>
+        <source>Bitmap image is not valid</source>
+        <translation>L&apos;image n&apos;est pas valide</translation>
+    </message>
+    <message>
+        <source>Cannot assign a %1 to a %2</source>
+        <translation>Impossible d&apos;affecter %1 à %2</translation>
+    </message>
+    <message>
+        <source>LZRW Error!</source>
+        <translation>Erreur LZRW !</translation>
+    </message>
+    <message>
+        <source>Control &apos;%1&apos; has no parent window</source>
+        <translation>Le contrôle « %1 » n&apos;a pas de fenêtre parente</translation>
+    </message>
+    <message>
+        <source>Input/output error while creating &quot;%1&quot;: %2</source>
+        <translation>Erreur d&apos;entrée/sortie lors de la création de « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Input/output error while opening &quot;%1&quot;: %2</source>
+        <translation>Erreur d&apos;entrée/sortie lors de l&apos;ouverture de « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Input/output error while reading &quot;%1&quot;: %2</source>
+        <translation>Erreur d&apos;entrée/sortie lors de la lecture de « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Input/output error while writing &quot;%1&quot;: %2</source>
+        <translation>Erreur d&apos;entrée/sortie lors de l&apos;écriture de « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Input/output error while closing &quot;%1&quot;: %2</source>
+        <translation>Erreur d&apos;entrée/sortie lors de la fermeture de « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Input/output error while reading &quot;%1&quot;: the file holds fewer than %2 bytes</source>
+        <translation>Erreur d&apos;entrée/sortie lors de la lecture de « %1 » : le fichier contient moins de %2 octets</translation>
+    </message>
+</context>
+<context>
     <name>brivmemo::extras::CardFlipper</name>
     <message>
         <source>&amp;Flip Cards</source>

@@ -916,6 +916,61 @@ giocatori, poi conferma la scelta con OK.
     </message>
 </context>
 <context>
+    <name>brivmemo::Exception</name>
+    <message>
+        <source>Stream read error</source>
+        <translation>Errore nella lettura dei dati</translation>
+    </message>
+    <message>
+        <source>Invalid BitmapList stream</source>
+        <translation>Elenco di immagini non valido</translation>
+    </message>
+    <message>
+        <source>List index out of bounds (%1)</source>
+        <translation>Indice dell&apos;elenco fuori dai limiti (%1)</translation>
+    </message>
+    <message>
+        <source>Bitmap image is not valid</source>
+        <translation>L&apos;immagine non è valida</translation>
+    </message>
+    <message>
+        <source>Cannot assign a %1 to a %2</source>
+        <translation>Impossibile assegnare %1 a %2</translation>
+    </message>
+    <message>
+        <source>LZRW Error!</source>
+        <translation>Errore LZRW!</translation>
+    </message>
+    <message>
+        <source>Control &apos;%1&apos; has no parent window</source>
+        <translation>Il controllo «%1» non ha una finestra madre</translation>
+    </message>
+    <message>
+        <source>Input/output error while creating &quot;%1&quot;: %2</source>
+        <translation>Errore di input/output durante la creazione di «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Input/output error while opening &quot;%1&quot;: %2</source>
+        <translation>Errore di input/output durante l&apos;apertura di «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Input/output error while reading &quot;%1&quot;: %2</source>
+        <translation>Errore di input/output durante la lettura di «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Input/output error while writing &quot;%1&quot;: %2</source>
+        <translation>Errore di input/output durante la scrittura di «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Input/output error while closing &quot;%1&quot;: %2</source>
+        <translation>Errore di input/output durante la chiusura di «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Input/output error while reading &quot;%1&quot;: the file holds fewer than %2 bytes</source>
+        <translation>Errore di input/output durante la lettura di «%1»: il file contiene meno di %2 byte</translation>
+    </message>
+</context>
+<context>
     <name>brivmemo::extras::CardFlipper</name>
     <message>
         <source>&amp;Flip Cards</source>

@@ -918,6 +918,61 @@ kiezen, en bevestig je keuze met OK.
     </message>
 </context>
 <context>
+    <name>brivmemo::Exception</name>
+    <message>
+        <source>Stream read error</source>
+        <translation>Fout bij het lezen van de gegevens</translation>
+    </message>
+    <message>
+        <source>Invalid BitmapList stream</source>
+        <translation>Ongeldige lijst met afbeeldingen</translation>
+    </message>
+    <message>
+        <source>List index out of bounds (%1)</source>
+        <translation>Lijstindex buiten bereik (%1)</translation>
+    </message>
+    <message>
+        <source>Bitmap image is not valid</source>
+        <translation>De afbeelding is ongeldig</translation>
+    </message>
+    <message>
+        <source>Cannot assign a %1 to a %2</source>
+        <translation>%1 kan niet aan %2 worden toegewezen</translation>
+    </message>
+    <message>
+        <source>LZRW Error!</source>
+        <translation>LZRW-fout!</translation>
+    </message>
+    <message>
+        <source>Control &apos;%1&apos; has no parent window</source>
+        <translation>Het besturingselement ‘%1’ heeft geen bovenliggend venster</translation>
+    </message>
+    <message>
+        <source>Input/output error while creating &quot;%1&quot;: %2</source>
+        <translation>Invoer-/uitvoerfout bij het aanmaken van ‘%1’: %2</translation>
+    </message>
+    <message>
+        <source>Input/output error while opening &quot;%1&quot;: %2</source>
+        <translation>Invoer-/uitvoerfout bij het openen van ‘%1’: %2</translation>
+    </message>
+    <message>
+        <source>Input/output error while reading &quot;%1&quot;: %2</source>
+        <translation>Invoer-/uitvoerfout bij het lezen van ‘%1’: %2</translation>
+    </message>
+    <message>
+        <source>Input/output error while writing &quot;%1&quot;: %2</source>
+        <translation>Invoer-/uitvoerfout bij het schrijven van ‘%1’: %2</translation>
+    </message>
+    <message>
+        <source>Input/output error while closing &quot;%1&quot;: %2</source>
+        <translation>Invoer-/uitvoerfout bij het sluiten van ‘%1’: %2</translation>
+    </message>
+    <message>
+        <source>Input/output error while reading &quot;%1&quot;: the file holds fewer than %2 bytes</source>
+        <translation>Invoer-/uitvoerfout bij het lezen van ‘%1’: het bestand bevat minder dan %2 bytes</translation>
+    </message>
+</context>
+<context>
     <name>brivmemo::extras::CardFlipper</name>
     <message>
         <source>&amp;Flip Cards</source>

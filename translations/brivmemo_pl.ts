@@ -913,6 +913,61 @@ potwierdź wybór przyciskiem OK.
     </message>
 </context>
 <context>
+    <name>brivmemo::Exception</name>
+    <message>
+        <source>Stream read error</source>
+        <translation>Błąd odczytu danych</translation>
+    </message>
+    <message>
+        <source>Invalid BitmapList stream</source>
+        <translation>Nieprawidłowa lista obrazków</translation>
+    </message>
+    <message>
+        <source>List index out of bounds (%1)</source>
+        <translation>Indeks listy poza zakresem (%1)</translation>
+    </message>
+    <message>
+        <source>Bitmap image is not valid</source>
+        <translation>Obrazek jest nieprawidłowy</translation>
+    </message>
+    <message>
+        <source>Cannot assign a %1 to a %2</source>
+        <translation>Nie można przypisać %1 do %2</translation>
+    </message>
+    <message>
+        <source>LZRW Error!</source>
+        <translation>Błąd LZRW!</translation>
+    </message>
+    <message>
+        <source>Control &apos;%1&apos; has no parent window</source>
+        <translation>Kontrolka „%1” nie ma okna nadrzędnego</translation>
+    </message>
+    <message>
+        <source>Input/output error while creating &quot;%1&quot;: %2</source>
+        <translation>Błąd wejścia/wyjścia podczas tworzenia „%1”: %2</translation>
+    </message>
+    <message>
+        <source>Input/output error while opening &quot;%1&quot;: %2</source>
+        <translation>Błąd wejścia/wyjścia podczas otwierania „%1”: %2</translation>
+    </message>
+    <message>
+        <source>Input/output error while reading &quot;%1&quot;: %2</source>
+        <translation>Błąd wejścia/wyjścia podczas odczytu „%1”: %2</translation>
+    </message>
+    <message>
+        <source>Input/output error while writing &quot;%1&quot;: %2</source>
+        <translation>Błąd wejścia/wyjścia podczas zapisu „%1”: %2</translation>
+    </message>
+    <message>
+        <source>Input/output error while closing &quot;%1&quot;: %2</source>
+        <translation>Błąd wejścia/wyjścia podczas zamykania „%1”: %2</translation>
+    </message>
+    <message>
+        <source>Input/output error while reading &quot;%1&quot;: the file holds fewer than %2 bytes</source>
+        <translation>Błąd wejścia/wyjścia podczas odczytu „%1”: plik zawiera mniej niż %2 bajtów</translation>
+    </message>
+</context>
+<context>
     <name>brivmemo::extras::CardFlipper</name>
     <message>
         <source>&amp;Flip Cards</source>

@@ -915,6 +915,61 @@ jogadores, depois confirme a escolha com OK.
     </message>
 </context>
 <context>
+    <name>brivmemo::Exception</name>
+    <message>
+        <source>Stream read error</source>
+        <translation>Erro ao ler os dados</translation>
+    </message>
+    <message>
+        <source>Invalid BitmapList stream</source>
+        <translation>Lista de imagens inválida</translation>
+    </message>
+    <message>
+        <source>List index out of bounds (%1)</source>
+        <translation>Índice da lista fora do intervalo (%1)</translation>
+    </message>
+    <message>
+        <source>Bitmap image is not valid</source>
+        <translation>A imagem não é válida</translation>
+    </message>
+    <message>
+        <source>Cannot assign a %1 to a %2</source>
+        <translation>Não é possível atribuir %1 a %2</translation>
+    </message>
+    <message>
+        <source>LZRW Error!</source>
+        <translation>Erro de LZRW!</translation>
+    </message>
+    <message>
+        <source>Control &apos;%1&apos; has no parent window</source>
+        <translation>O controle “%1” não tem janela-mãe</translation>
+    </message>
+    <message>
+        <source>Input/output error while creating &quot;%1&quot;: %2</source>
+        <translation>Erro de entrada/saída ao criar “%1”: %2</translation>
+    </message>
+    <message>
+        <source>Input/output error while opening &quot;%1&quot;: %2</source>
+        <translation>Erro de entrada/saída ao abrir “%1”: %2</translation>
+    </message>
+    <message>
+        <source>Input/output error while reading &quot;%1&quot;: %2</source>
+        <translation>Erro de entrada/saída ao ler “%1”: %2</translation>
+    </message>
+    <message>
+        <source>Input/output error while writing &quot;%1&quot;: %2</source>
+        <translation>Erro de entrada/saída ao gravar “%1”: %2</translation>
+    </message>
+    <message>
+        <source>Input/output error while closing &quot;%1&quot;: %2</source>
+        <translation>Erro de entrada/saída ao fechar “%1”: %2</translation>
+    </message>
+    <message>
+        <source>Input/output error while reading &quot;%1&quot;: the file holds fewer than %2 bytes</source>
+        <translation>Erro de entrada/saída ao ler “%1”: o arquivo tem menos de %2 bytes</translation>
+    </message>
+</context>
+<context>
     <name>brivmemo::extras::CardFlipper</name>
     <message>
         <source>&amp;Flip Cards</source>

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "GameProgram.h"
 
+#include "ErrorText.h"
 #include "GameWindows.h"
 #include "MessageBoxes.h"
 #include "Translations.h"
@@ -22,7 +23,7 @@ int runGame(int &argc, char **argv, const std::function<void(QWidget &mainWindow
         return QApplication::exec();
     } catch (const std::exception &error) {
         // Only building the windows can get here: every handler shows its own errors.
-        brivmemo::showErrorBox(QString::fromUtf8(error.what()));
+        brivmemo::showErrorBox(brivmemo::errorText(error));
         return 1;
     }
 }

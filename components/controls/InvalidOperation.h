@@ -15,8 +15,7 @@ public:
     // "Control '%s' has no parent window", with the control's name.
     static EInvalidOperation parentRequired(const QString &controlName)
     {
-        return EInvalidOperation(
-            QStringLiteral("Control '%1' has no parent window").arg(controlName).toStdString());
+        return EInvalidOperation(Message::NoParentWindow, {controlName.toStdString()});
     }
 };
 

@@ -5,6 +5,8 @@
 #include "Translations.h"
 
 #include "DialogChars.h"
+#include "ErrorText.h"
+#include "Exceptions.h"
 #include "Extras.h"
 #include "GameWindows.h"
 #include "GameWindowsFixture.h"
@@ -189,6 +191,39 @@ TEST_F(ResultText, ShowsNamesHoldingPlaceMarkersAsTyped)
     ASSERT_EQ(boxes.shown().size(), 1U);
     EXPECT_EQ(boxes.shown()[0].text,
         QStringLiteral("Congratulations %2 you won. Bia %1 100% do not give up, try again."));
+}
+
+class ErrorTextInEachLanguage : public ::testing::TestWithParam<const char *> {
+protected:
+    void TearDown() override { installTranslations({}); }
+};
+
+// Every failure of the program's own is told in the language, with what it names put in once
+// and as it stands, markers included.
+TEST_P(ErrorTextInEachLanguage, TellsTheProgramsOwnFailuresInTheLanguage)
+{
+    installTranslations(QString::fromLatin1(GetParam()));
+    const std::vector<std::string> named {"%2 a", "b"};
+    for (int message = 0; message <= static_cast<int>(Exception::Message::FileTooShort); ++message) {
+        const Exception failure(static_cast<Exception::Message>(message), named);
+        const QString text = errorText(failure);
+        EXPECT_NE(text.toStdString(), failure.what());
+        const bool namesSomething
+            = std::string_view(failure.messageText()).find("%1") != std::string_view::npos;
+        EXPECT_EQ(text.count(QStringLiteral("%2 a")), namesSomething ? 1 : 0) << text.toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, ErrorTextInEachLanguage, ShippedLanguages, languageName);
+
+TEST(ErrorText, IsTheEnglishTextInEnglishAndAnyOtherFailureAsItDescribesItself)
+{
+    installTranslations({});
+    EXPECT_EQ(errorText(EListError(7)), QStringLiteral("List index out of bounds (7)"));
+    installTranslations(QStringLiteral("de"));
+    EXPECT_EQ(errorText(EInOutError("File access denied")), QStringLiteral("File access denied"));
+    EXPECT_EQ(errorText(std::invalid_argument("bad")), QStringLiteral("bad"));
+    installTranslations({});
 }
 
 } // namespace

@@ -1,30 +1,103 @@
 // SPDX-License-Identifier: MIT
 #include "Exceptions.h"
 
+#include <cctype>
+
+// Marks a text for the translators' tool, which files it under the function's class; the text
+// itself is the program's.
+#define BRIVMEMO_TR_NOOP(text) text
+
 namespace brivmemo {
 
+const char *Exception::englishText(Message message)
+{
+    switch (message) {
+    case Message::StreamRead:
+        return BRIVMEMO_TR_NOOP("Stream read error");
+    case Message::InvalidBitmapListStream:
+        return BRIVMEMO_TR_NOOP("Invalid BitmapList stream");
+    case Message::ListIndexOutOfBounds:
+        return BRIVMEMO_TR_NOOP("List index out of bounds (%1)");
+    case Message::InvalidGraphic:
+        return BRIVMEMO_TR_NOOP("Bitmap image is not valid");
+    case Message::CannotAssign:
+        return BRIVMEMO_TR_NOOP("Cannot assign a %1 to a %2");
+    case Message::Lzrw:
+        return BRIVMEMO_TR_NOOP("LZRW Error!");
+    case Message::NoParentWindow:
+        return BRIVMEMO_TR_NOOP("Control '%1' has no parent window");
+    case Message::CreatingFile:
+        return BRIVMEMO_TR_NOOP("Input/output error while creating \"%1\": %2");
+    case Message::OpeningFile:
+        return BRIVMEMO_TR_NOOP("Input/output error while opening \"%1\": %2");
+    case Message::ReadingFile:
+        return BRIVMEMO_TR_NOOP("Input/output error while reading \"%1\": %2");
+    case Message::WritingFile:
+        return BRIVMEMO_TR_NOOP("Input/output error while writing \"%1\": %2");
+    case Message::ClosingFile:
+        return BRIVMEMO_TR_NOOP("Input/output error while closing \"%1\": %2");
+    case Message::FileTooShort:
+        return BRIVMEMO_TR_NOOP(
+            "Input/output error while reading \"%1\": the file holds fewer than %2 bytes");
+    }
+    return "";
+}
+
+Exception::Exception(Message message, std::vector<std::string> arguments)
+    : std::runtime_error(withArguments(englishText(message), arguments))
+    , messageText_(englishText(message))
+    , arguments_(std::move(arguments))
+{ }
+
+Exception::Exception(const std::string &text)
+    : std::runtime_error(text)
+{ }
+
+std::string withArguments(const std::string &text, const std::vector<std::string> &arguments)
+{
+    std::string filled;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto digit = [&text](std::size_t at) {
+            return at < text.size() && std::isdigit(static_cast<unsigned char>(text[at])) != 0;
+        };
+        if (text[i] == '%' && digit(i + 1)) {
+            std::size_t end = i + 1;
+            while (digit(end))
+                ++end;
+            const std::size_t number = std::stoul(text.substr(i + 1, end - i - 1));
+            if (number >= 1 && number <= arguments.size()) {
+                filled += arguments[number - 1];
+                i = end - 1;
+                continue;
+            }
+        }
+        filled += text[i];
+    }
+    return filled;
+}
+
 EReadError::EReadError()
-    : EStreamError("Stream read error")
+    : EStreamError(Message::StreamRead)
 { }
 
 EInvalidBitmapListStream::EInvalidBitmapListStream()
-    : EStreamError("Invalid BitmapList stream")
+    : EStreamError(Message::InvalidBitmapListStream)
 { }
 
 EListError::EListError(int index)
-    : Exception("List index out of bounds (" + std::to_string(index) + ")")
+    : Exception(Message::ListIndexOutOfBounds, {std::to_string(index)})
 { }
 
 EInvalidGraphic::EInvalidGraphic()
-    : Exception("Bitmap image is not valid")
+    : Exception(Message::InvalidGraphic)
 { }
 
 EConvertError::EConvertError(const std::string &sourceClass, const std::string &targetClass)
-    : Exception("Cannot assign a " + sourceClass + " to a " + targetClass)
+    : Exception(Message::CannotAssign, {sourceClass, targetClass})
 { }
 
 ELzrwError::ELzrwError()
-    : Exception("LZRW Error!")
+    : Exception(Message::Lzrw)
 { }
 
 } // namespace brivmemo
