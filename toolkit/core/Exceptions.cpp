@@ -3,42 +3,48 @@
 
 #include <cctype>
 
-// Marks a text for the translators' tool, which files it under the function's class; the text
-// itself is the program's.
-#define BRIVMEMO_TR_NOOP(text) text
-
 namespace brivmemo {
+
+namespace {
+
+// Marks a text for the translators' tool, which files it under the class of the function it
+// stands in; the text itself is the program's.
+constexpr const char *translatable(const char *text)
+{
+    return text;
+}
+
+} // namespace
 
 const char *Exception::englishText(Message message)
 {
     switch (message) {
     case Message::StreamRead:
-        return BRIVMEMO_TR_NOOP("Stream read error");
+        return translatable("Stream read error");
     case Message::InvalidBitmapListStream:
-        return BRIVMEMO_TR_NOOP("Invalid BitmapList stream");
+        return translatable("Invalid BitmapList stream");
     case Message::ListIndexOutOfBounds:
-        return BRIVMEMO_TR_NOOP("List index out of bounds (%1)");
+        return translatable("List index out of bounds (%1)");
     case Message::InvalidGraphic:
-        return BRIVMEMO_TR_NOOP("Bitmap image is not valid");
+        return translatable("Bitmap image is not valid");
     case Message::CannotAssign:
-        return BRIVMEMO_TR_NOOP("Cannot assign a %1 to a %2");
+        return translatable("Cannot assign a %1 to a %2");
     case Message::Lzrw:
-        return BRIVMEMO_TR_NOOP("LZRW Error!");
+        return translatable("LZRW Error!");
     case Message::NoParentWindow:
-        return BRIVMEMO_TR_NOOP("Control '%1' has no parent window");
+        return translatable("Control '%1' has no parent window");
     case Message::CreatingFile:
-        return BRIVMEMO_TR_NOOP("Input/output error while creating \"%1\": %2");
+        return translatable("Input/output error while creating \"%1\": %2");
     case Message::OpeningFile:
-        return BRIVMEMO_TR_NOOP("Input/output error while opening \"%1\": %2");
+        return translatable("Input/output error while opening \"%1\": %2");
     case Message::ReadingFile:
-        return BRIVMEMO_TR_NOOP("Input/output error while reading \"%1\": %2");
+        return translatable("Input/output error while reading \"%1\": %2");
     case Message::WritingFile:
-        return BRIVMEMO_TR_NOOP("Input/output error while writing \"%1\": %2");
+        return translatable("Input/output error while writing \"%1\": %2");
     case Message::ClosingFile:
-        return BRIVMEMO_TR_NOOP("Input/output error while closing \"%1\": %2");
+        return translatable("Input/output error while closing \"%1\": %2");
     case Message::FileTooShort:
-        return BRIVMEMO_TR_NOOP(
-            "Input/output error while reading \"%1\": the file holds fewer than %2 bytes");
+        return translatable("Input/output error while reading \"%1\": the file holds fewer than %2 bytes");
     }
     return "";
 }
