@@ -62,12 +62,6 @@ void storeName(QLineEdit &field, const QString &standIn, TNome &name)
     if (isBlank(field.text()))
         field.setText(standIn);
     setNameText(name, field.text().toStdString());
-    // The settings file holds names in the Windows-1252 code page, where a letter outside it
-    // is kept as "?": the field then shows the name as it is kept, not as it was typed. A longer
-    // name that the program put into the field stays whole there, as before.
-    const QString kept = QString::fromStdString(nameText(name));
-    if (kept != field.text().left(static_cast<qsizetype>(NameMaxLength)))
-        field.setText(kept);
 }
 
 } // namespace
