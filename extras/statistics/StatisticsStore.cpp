@@ -99,11 +99,6 @@ QString StatisticsStore::open(const QString &path, const QDateTime &now)
     return setAside;
 }
 
-bool StatisticsStore::isOpen() const
-{
-    return QSqlDatabase::contains(connection_) && QSqlDatabase::database(connection_, false).isOpen();
-}
-
 void StatisticsStore::record(const GameRecord &game)
 {
     QSqlDatabase opened = database();

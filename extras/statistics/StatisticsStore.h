@@ -27,7 +27,6 @@ public:
     // statistics is set aside (see DamagedDatabase.h) and a fresh one started: the name it was
     // given is returned, else an empty text. Throws StatisticsError when no file can be used.
     QString open(const QString &path, const QDateTime &now);
-    bool isOpen() const;
 
     // Each of these throws StatisticsError, also when the file is not open.
     void record(const GameRecord &game);
