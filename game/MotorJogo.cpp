@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "MotorJogo.h"
 
+#include "SpeedsAndLevels.h"
+
 #include <utility>
 
 namespace brivmemo {
@@ -145,12 +147,17 @@ void TMotorJogo::tmMarcaJogadaTimer()
     Ocupado = false;
     if (JogadorAtual->Tipo == 2) {
         Ocupado = true;
-        if (isLevelChecked(ComandoNivel::mnInter))
+        switch (playingLevel(*this)) {
+        case ComandoNivel::mnInter:
             Joga_Computador();
-        else if (isLevelChecked(ComandoNivel::mnPrin))
+            break;
+        case ComandoNivel::mnPrin:
             Joga_Computador_Facil();
-        else
+            break;
+        case ComandoNivel::mnMagico:
             Joga_Computador_Magico();
+            break;
+        }
     }
 }
 

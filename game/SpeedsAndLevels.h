@@ -75,4 +75,15 @@ inline std::int32_t checkedLevelNumber(const TJanelaJogo &window)
     return levelNumber(LevelCommands.back());
 }
 
+// The level the computer plays at when its move begins: the level commands are tested in this
+// order, Intermediate first, and Wizard when neither of the others is checked.
+inline ComandoNivel playingLevel(const TJanelaJogo &window)
+{
+    if (window.isLevelChecked(ComandoNivel::mnInter))
+        return ComandoNivel::mnInter;
+    if (window.isLevelChecked(ComandoNivel::mnPrin))
+        return ComandoNivel::mnPrin;
+    return ComandoNivel::mnMagico;
+}
+
 } // namespace brivmemo

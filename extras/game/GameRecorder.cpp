@@ -5,6 +5,7 @@
 #include "GameEvents.h"
 #include "Globais.h"
 #include "JanelaJogo.h"
+#include "SpeedsAndLevels.h"
 
 namespace brivmemo::extras {
 
@@ -64,14 +65,10 @@ void GameRecorder::over()
     finished_(game);
 }
 
-// Tested in the order the engine tests the level commands when the computer is to play.
 statistics::Level GameRecorder::level() const
 {
-    if (window_.isLevelChecked(ComandoNivel::mnInter))
-        return statistics::Level::Intermediate;
-    if (window_.isLevelChecked(ComandoNivel::mnPrin))
-        return statistics::Level::Beginner;
-    return statistics::Level::Wizard;
+    // The statistics number the levels as the settings do.
+    return static_cast<statistics::Level>(levelNumber(playingLevel(window_)));
 }
 
 } // namespace brivmemo::extras
