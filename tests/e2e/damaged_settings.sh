@@ -126,8 +126,12 @@ x_session_prepare() {
   if [ "$case_name" = read-only ] && [ "$(id -u)" -eq 0 ]; then
     # Root may write to a read-only file, so the game runs as an ordinary user here.
     command -v setpriv > /dev/null || { echo "skipped: root without setpriv"; exit 77; }
-    chown -R 65534:65534 "$PWD"
     x_session_runner=(setpriv --reuid=65534 --regid=65534 --clear-groups env HOME="$PWD")
+    # That user must reach this script and the program, which a checkout in a folder only root
+    # may enter (as mktemp -d makes) does not allow.
+    "${x_session_runner[@]}" test -r "$0" -a -x "$program" ||
+      { echo "skipped: an ordinary user cannot reach the test's script and program"; exit 77; }
+    chown -R 65534:65534 "$PWD"
   fi
 }
 
